@@ -1,0 +1,16 @@
+#include "app/application.h"
+
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QScreen>
+
+void prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Zorvanel"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    fonts::registerFonts();
+    if (const QScreen *display = QGuiApplication::primaryScreen())
+        Twips::setZoom(Twips::zoomFor(display->geometry().size()));
+}

@@ -1,0 +1,63 @@
+#include "app/screens.h"
+
+#include "app/appcontext.h"
+
+#include <QApplication>
+
+Screen *Screens::touch(const QString &name)
+{
+    auto it = m_byName.find(name);
+    return it == m_byName.end() ? nullptr : it->second();
+}
+
+Screen *Screens::show(const QString &name)
+{
+    Screen *screen = touch(name);
+    if (screen)
+        bringToFront(screen);
+    return screen;
+}
+
+void Screens::unload(Screen *screen)
+{
+    if (!screen)
+        return;
+    for (auto it = m_loaded.begin(); it != m_loaded.end(); ++it) {
+        if (it->second == screen) {
+            m_loaded.erase(it);
+            break;
+        }
+    }
+    const bool hadFocus = screen->isAncestorOf(QApplication::focusWidget());
+    screen->hide();
+    screen->deleteLater();
+    if (hadFocus)
+        if (Screen *next = front())
+            next->takeFocus();
+}
+
+Screen *Screens::front() const
+{
+    const QObjectList &children = m_context.backdrop().children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto *screen = qobject_cast<Screen *>(*it);
+        if (screen && screen->isVisible() && isLoaded(screen))
+            return screen;
+    }
+    return nullptr;
+}
+
+bool Screens::isLoaded(const Screen *screen) const
+{
+    for (const auto &entry : m_loaded)
+        if (entry.second == screen)
+            return true;
+    return false;
+}
+
+void Screens::bringToFront(Screen *screen)
+{
+    screen->raise();
+    screen->show();
+    screen->takeFocus();
+}

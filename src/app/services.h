@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/weblink.h"
+#include "ui/dialogs.h"
+
+#include <functional>
+#include <memory>
+
+// Everything outside the process that the screens reach, so tests can stand in for it.
+struct Services
+{
+    std::unique_ptr<Dialogs> dialogs;
+    std::unique_ptr<WebLink> webLink;
+    // Ends the program at once with the given exit status.
+    std::function<void(int)> quit;
+
+    static Services real();
+};

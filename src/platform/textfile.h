@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// The program's text files: windows-1252 with CRLF line ends.
+namespace windows1252 {
+QString decode(const QByteArray &bytes);
+// Characters outside the code page become '?'.
+QByteArray encode(const QString &text);
+} // namespace windows1252
+
+// Reads a text file as a sequence of fields: a field ends at a comma or at the end of its
+// line; blanks at the start of a field are skipped; an empty line is one empty field.
+// Streams from the device so that a huge or hostile file costs bounded memory: a field
+// longer than maxFieldLength characters keeps its first maxFieldLength and the rest of it
+// is skipped.
+class FieldReader
+{
+public:
+    explicit FieldReader(QIODevice &device, int maxFieldLength = 4096);
+    // False at the end of the file (no further field) or on a read error.
+    bool next(QString &field);
+
+private:
+    bool fill();
+
+    QIODevice &m_device;
+    int m_maxFieldLength;
+    QByteArray m_buffer;
+    QByteArray m_field;
+    qsizetype m_pos = 0;
+    qsizetype m_end = 0;
+    bool m_atEnd = false;
+    bool m_failed = false;
+    bool m_afterCR = false;
+    bool m_afterComma = false;
+};
+
+// Writes lines (each ended by CRLF, windows-1252) whole or not at all, through QSaveFile.
+bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr);

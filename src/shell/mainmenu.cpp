@@ -1,0 +1,168 @@
+#include "shell/mainmenu.h"
+
+#include "app/appcontext.h"
+#include "shell/closingscreen.h"
+#include "shell/publisher.h"
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/pictureview.h"
+#include "worksheets/worksheetindex.h"
+
+#include <QRadioButton>
+
+namespace {
+
+struct EntryDesign
+{
+    int index;
+    QString caption;
+    QRectF twips;
+    QColor back;
+    QString family;
+    double points;
+};
+
+const QString notAvailable = QStringLiteral("Topic not available");
+
+QList<EntryDesign> entryDesigns()
+{
+    using namespace colours;
+    const QString tahoma = fonts::tahoma;
+    QList<EntryDesign> designs = {
+        {3, QStringLiteral("Tomas Verrin"), {120, 4200, 3195, 375}, blue, tahoma, 12},
+        {12, publisher::webAddress, {7005, 8040, 3315, 375}, black, fonts::arial, 12},
+        {16, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, black, tahoma, 18},
+        {17, QStringLiteral("Multiple Choice Wizard"), {7005, 5760, 4635, 495}, navy, tahoma, 18},
+        {18, QStringLiteral("Worksheet Catalogue"), {7005, 6600, 4635, 495}, navy, tahoma, 18},
+        {19, QStringLiteral("Acknowledgments"), {120, 7440, 3075, 495}, navy, tahoma, 14.25},
+        {20, QStringLiteral("Teacher's Guide"), {120, 1080, 3075, 495}, navy, tahoma, 14.25},
+    };
+    // Further inventors' topics that this edition does not carry.
+    const int leftColumn[] = {0, 1, 2, 4, 5};
+    const double leftTops[] = {2040, 2760, 3480, 4920, 5640};
+    for (int i = 0; i < 5; ++i)
+        designs.append({leftColumn[i], notAvailable, {120, leftTops[i], 3195, 375}, blue, tahoma,
+                        leftColumn[i] == 0 ? 11.25 : 12});
+    const double rightTops[] = {2040, 2760, 3480, 4200, 4920, 5640};
+    for (int i = 0; i < 6; ++i)
+        designs.append({6 + i, notAvailable, {3420, rightTops[i], 3195, 375}, blue, tahoma, 12});
+    return designs;
+}
+
+bool isInventorEntry(int index)
+{
+    return index >= 0 && index <= 11;
+}
+
+} // namespace
+
+MainMenu::MainMenu(AppContext &context) : Screen(context, QStringLiteral("intro0"))
+{
+    using namespace controls;
+    const QFont optionFont = fonts::screenFont(fonts::tahoma, 9.75, true);
+    textLabel(client(), QStringLiteral("Label1"), QStringLiteral("Zorvanel"), {0, 120, 12000, 900},
+              fonts::screenFont(fonts::tahoma, 32.25, true), colours::commandText);
+    textLabel(client(), QStringLiteral("Label3"), publisher::menuFooter, {120, 8220, 4320, 315},
+              fonts::screenFont(fonts::tahoma, 9.75), colours::commandText);
+
+    m_frame = new FrameBox(client(), QStringLiteral("Frame1"), {6780, 1080, 5055, 3975});
+    m_inventorPicture = new PictureView(m_frame);
+    m_inventorPicture->setObjectName(QStringLiteral("Image1"));
+    placeTwips(m_inventorPicture, 120, 240, 4800, 3600);
+
+    m_logo = new PictureView(client());
+    m_logo->setObjectName(QStringLiteral("Image2"));
+    m_logo->setClickable(true);
+    m_logo->setToolTip(publisher::webAddress);
+    placeTwips(m_logo, 4920, 6240, 1500, 2085);
+    connect(m_logo, &PictureView::clicked, this, &MainMenu::openWebSite);
+
+    m_soundOn = optionButton(client(), QStringLiteral("Option1"), QStringLiteral("Sound On"),
+                             {10440, 120, 1455, 255}, optionFont, colours::commandText);
+    m_soundOff = optionButton(client(), QStringLiteral("Option2"), QStringLiteral("Sound Off"),
+                              {10440, 480, 1455, 255}, optionFont, colours::commandText);
+    connect(m_soundOn, &QRadioButton::clicked, this, [this] { this->context().state.soundOn = 1; });
+    connect(m_soundOff, &QRadioButton::clicked, this, [this] { this->context().state.soundOn = 0; });
+
+    m_indexTimer.setInterval(1);
+    m_indexTimer.setSingleShot(true);
+    connect(&m_indexTimer, &QTimer::timeout, this, &MainMenu::loadWorksheetIndex);
+
+    buildEntries();
+}
+
+void MainMenu::buildEntries()
+{
+    m_entries = new ButtonArray(client(), QStringLiteral("Label2"));
+    for (const EntryDesign &design : entryDesigns()) {
+        ButtonArray::Look look;
+        look.back = design.back;
+        look.font = fonts::screenFont(design.family, design.points, true);
+        look.opaque = !isInventorEntry(design.index);
+        ButtonLabel *label = m_entries->add(design.index, design.caption, design.twips, look);
+        if (design.caption == notAvailable)
+            label->setEnabled(false);
+    }
+    connect(m_entries, &ButtonArray::clicked, this, &MainMenu::entryClicked);
+}
+
+void MainMenu::load()
+{
+    setupScreen();
+    setBackColour(colours::black);
+    m_inventorPicture->loadPicture(QStringLiteral("Images\\hadleysm.jpg"));
+    m_logo->loadPicture(QStringLiteral("Images\\logo2.jpg"));
+    for (QWidget *w : {static_cast<QWidget *>(m_soundOn), static_cast<QWidget *>(m_soundOff),
+                       m_frame})
+        controls::setBackColour(w, colours::black);
+    context().state.soundOn = 1;
+    // The option shown agrees with the setting.
+    m_soundOn->setChecked(true);
+    m_indexTimer.start();
+}
+
+void MainMenu::entryClicked(int index)
+{
+    Screens &screens = context().screens();
+    switch (index) {
+    case TopicEntry:
+        screens.show(QStringLiteral("braille"));
+        break;
+    case WebSiteEntry:
+        openWebSite();
+        break;
+    case ExitEntry:
+        screens.touch<ClosingScreen>()->setCancelCaption(QStringLiteral("Cancel"));
+        screens.show<ClosingScreen>();
+        screens.unload(this);
+        break;
+    case WizardEntry:
+        screens.show(QStringLiteral("wizard"));
+        break;
+    case CatalogueEntry:
+        if (screens.show(QStringLiteral("worksheets")))
+            screens.unload(this);
+        break;
+    case AcknowledgementsEntry:
+        screens.show(QStringLiteral("acknowledgements"));
+        break;
+    case GuideEntry:
+        screens.show(QStringLiteral("guide"));
+        break;
+    default:
+        break;
+    }
+}
+
+void MainMenu::openWebSite()
+{
+    context().services.webLink->open(publisher::webSite);
+}
+
+void MainMenu::loadWorksheetIndex()
+{
+    context().state.worksheetIndex = WorksheetIndexFile().load();
+}

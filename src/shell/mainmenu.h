@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/screen.h"
+
+#include <QTimer>
+
+class ButtonArray;
+class PictureView;
+class QRadioButton;
+
+// "intro0": the first screen. Leads to the topic, the teacher's tools, the
+// acknowledgements, the publisher's web site and the way out.
+class MainMenu : public Screen
+{
+    Q_OBJECT
+public:
+    // Menu entries by their index in the design.
+    enum Entry {
+        TopicEntry = 3,
+        WebSiteEntry = 12,
+        ExitEntry = 16,
+        WizardEntry = 17,
+        CatalogueEntry = 18,
+        AcknowledgementsEntry = 19,
+        GuideEntry = 20,
+    };
+
+    explicit MainMenu(AppContext &context);
+    void load() override;
+
+    ButtonArray *entries() const { return m_entries; }
+
+private:
+    void buildEntries();
+    void entryClicked(int index);
+    void openWebSite();
+    void loadWorksheetIndex();
+
+    ButtonArray *m_entries;
+    PictureView *m_inventorPicture;
+    PictureView *m_logo;
+    QRadioButton *m_soundOn;
+    QRadioButton *m_soundOff;
+    QWidget *m_frame;
+    QTimer m_indexTimer;
+};

@@ -1,0 +1,13 @@
+#include "shell/startup.h"
+
+#include "app/appcontext.h"
+#include "shell/closingscreen.h"
+#include "shell/mainmenu.h"
+
+MainMenu *startProgram(AppContext &context)
+{
+    Screens &screens = context.screens();
+    screens.declare<MainMenu>(QStringLiteral("intro0"));
+    screens.declare<ClosingScreen>(QStringLiteral("Titlefrm"));
+    return screens.show<MainMenu>();
+}

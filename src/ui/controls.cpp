@@ -1,0 +1,93 @@
+#include "ui/controls.h"
+
+#include "ui/fonts.h"
+#include "ui/screen.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace controls {
+
+namespace {
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(p);
+}
+
+void place(QWidget *widget, const QRectF &twips)
+{
+    placeTwips(widget, twips.x(), twips.y(), twips.width(), twips.height());
+}
+} // namespace
+
+QLabel *textLabel(QWidget *parent, const QString &name, const QString &text, const QRectF &twips,
+                  const QFont &font, const QColor &colour, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    setTextColour(label, colour);
+    place(label, twips);
+    return label;
+}
+
+QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption,
+                        const QRectF &twips, const QColor &back)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(fonts::screenFont(fonts::tahoma, 9.75));
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, back);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(p);
+    place(button, twips);
+    return button;
+}
+
+QRadioButton *optionButton(QWidget *parent, const QString &name, const QString &caption,
+                           const QRectF &twips, const QFont &font, const QColor &colour)
+{
+    auto *option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    option->setFont(font);
+    setTextColour(option, colour);
+    place(option, twips);
+    return option;
+}
+
+void setBackColour(QWidget *widget, const QColor &colour)
+{
+    // Buttons fill with their own role, everything else with the window's.
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace controls
+
+FrameBox::FrameBox(QWidget *parent, const QString &name, const QRectF &twips) : QFrame(parent)
+{
+    setObjectName(name);
+    placeTwips(this, twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+void FrameBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect().adjusted(0, 0, -2, -2);
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(r);
+    p.setPen(QColor(255, 255, 255));
+    p.drawRect(r.translated(1, 1));
+}

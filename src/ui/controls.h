@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QRectF>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// Makers for the plain controls of the screens' designs, placed in twips.
+namespace controls {
+
+// A transparent label: text only, over whatever lies behind it.
+QLabel *textLabel(QWidget *parent, const QString &name, const QString &text, const QRectF &twips,
+                  const QFont &font, const QColor &colour, Qt::Alignment alignment = Qt::AlignCenter);
+
+QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption,
+                        const QRectF &twips, const QColor &back);
+
+QRadioButton *optionButton(QWidget *parent, const QString &name, const QString &caption,
+                           const QRectF &twips, const QFont &font, const QColor &colour);
+
+// Gives a control an opaque back colour.
+void setBackColour(QWidget *widget, const QColor &colour);
+
+} // namespace controls
+
+// A frame without caption: an etched rectangle that holds other controls.
+class FrameBox : public QFrame
+{
+    Q_OBJECT
+public:
+    FrameBox(QWidget *parent, const QString &name, const QRectF &twips);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

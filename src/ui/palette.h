@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+
+// The program's colours, named once.
+namespace colours {
+inline const QColor frame(39, 63, 137);
+inline const QColor pictureBox(49, 135, 214);
+inline const QColor backdrop(48, 133, 214);
+inline const QColor commandText(255, 255, 0);
+inline const QColor black(0, 0, 0);
+inline const QColor blue(0, 0, 255);
+inline const QColor navy(0, 0, 128);
+inline const QColor lightGrey(192, 192, 192);
+inline const QColor white(255, 255, 255);
+inline const QColor captionBar(10, 36, 106);
+inline const QColor captionBarEnd(166, 202, 240);
+} // namespace colours

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/picture.h"
+
+#include <QWidget>
+
+// An image or picture box: shows a picture at its own size from its top-left corner,
+// over an optional back colour.
+class PictureView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureView(QWidget *parent = nullptr);
+
+    // False when the file could not be read; the view is then empty.
+    bool loadPicture(const QString &path);
+    void setPicture(const Picture &picture);
+    const Picture &picture() const { return m_picture; }
+    void setBackColour(const QColor &colour);
+    void setClickable(bool clickable);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Picture m_picture;
+    bool m_clickable = false;
+};

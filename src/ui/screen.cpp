@@ -1,0 +1,148 @@
+#include "ui/screen.h"
+
+#include "app/appcontext.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/pictureview.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+
+void placeTwips(QWidget *widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(Twips::toPixels(left, top, width, height));
+}
+
+Screen::Screen(AppContext &context, const QString &name)
+    : QWidget(&context.backdrop()), m_context(context), m_client(new QWidget(this))
+{
+    setObjectName(name);
+    hide();
+    m_client->setObjectName(name + QStringLiteral(".client"));
+    m_client->setAutoFillBackground(true);
+    m_client->setMouseTracking(true);
+    setAttribute(Qt::WA_StyledBackground, false);
+}
+
+void Screen::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void Screen::setIcon(const QIcon &icon)
+{
+    m_icon = icon;
+    update();
+}
+
+QColor Screen::backColour() const
+{
+    return m_client->palette().color(QPalette::Window);
+}
+
+void Screen::setBackColour(const QColor &colour)
+{
+    QPalette p = m_client->palette();
+    p.setColor(QPalette::Window, colour);
+    m_client->setPalette(p);
+}
+
+void Screen::setOuterSizeTwips(QSizeF size)
+{
+    m_outerTwips = size;
+    resize(Twips::toPixels(size));
+}
+
+void Screen::setClientSizeTwips(QSizeF size)
+{
+    setOuterSizeTwips(QSizeF(size.width() + 2 * borderTwips,
+                             size.height() + 2 * borderTwips + captionTwips));
+}
+
+QPointF Screen::centredTopLeft(QSizeF displayTwips, QSizeF windowTwips)
+{
+    const float top = float(displayTwips.height()) / 2 - float(windowTwips.height()) / 2;
+    const float left = float(displayTwips.width()) / 2 - float(windowTwips.width()) / 2;
+    return QPointF(left, top);
+}
+
+void Screen::centreOnDisplay()
+{
+    const QScreen *display = QGuiApplication::primaryScreen();
+    if (!display)
+        return;
+    const QPointF topLeft =
+        centredTopLeft(Twips::fromPixels(display->geometry().size()), m_outerTwips);
+    move(Twips::toPixels(topLeft.x()), Twips::toPixels(topLeft.y()));
+}
+
+void Screen::setupScreen()
+{
+    setIcon(m_context.applicationIcon());
+    setBackColour(colours::frame);
+    setCaption(QStringLiteral("Zorvanel"));
+    if (auto *picture = findChild<PictureView *>(QStringLiteral("Picture1")))
+        picture->setBackColour(colours::pictureBox);
+    setOuterSizeTwips(QSizeF(Twips::screenWidth, Twips::screenHeight));
+    centreOnDisplay();
+}
+
+void Screen::takeFocus()
+{
+    QWidget *current = QApplication::focusWidget();
+    if (current && isAncestorOf(current))
+        return;
+    for (QWidget *w = m_client->nextInFocusChain(); w && w != m_client; w = w->nextInFocusChain()) {
+        if (!isAncestorOf(w))
+            break;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    m_client->setFocus(Qt::OtherFocusReason);
+}
+
+void Screen::resizeEvent(QResizeEvent *)
+{
+    const int border = Twips::toPixels(borderTwips);
+    const int captionBar = Twips::toPixels(captionTwips);
+    m_client->setGeometry(border, border + captionBar, width() - 2 * border,
+                          height() - 2 * border - captionBar);
+}
+
+void Screen::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect outer = rect();
+    // A raised border in the classic style.
+    p.fillRect(outer, colours::lightGrey);
+    p.setPen(colours::white);
+    p.drawLine(outer.topLeft(), outer.topRight());
+    p.drawLine(outer.topLeft(), outer.bottomLeft());
+    p.setPen(QColor(64, 64, 64));
+    p.drawLine(outer.bottomLeft(), outer.bottomRight());
+    p.drawLine(outer.topRight(), outer.bottomRight());
+
+    const int border = Twips::toPixels(borderTwips);
+    const int captionHeight = Twips::toPixels(captionTwips);
+    const QRect bar(border, border, width() - 2 * border, captionHeight);
+    QLinearGradient gradient(bar.topLeft(), bar.topRight());
+    gradient.setColorAt(0, colours::captionBar);
+    gradient.setColorAt(1, colours::captionBarEnd);
+    p.fillRect(bar, gradient);
+
+    const int iconSize = captionHeight * 2 / 3;
+    const int pad = (captionHeight - iconSize) / 2;
+    if (!m_icon.isNull())
+        m_icon.paint(&p, QRect(bar.left() + pad, bar.top() + pad, iconSize, iconSize));
+    p.setPen(colours::white);
+    p.setFont(fonts::screenFont(fonts::tahoma, 8.25, true));
+    p.drawText(bar.adjusted(iconSize + 2 * pad + pad, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+               m_caption);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QIcon>
+#include <QSizeF>
+#include <QWidget>
+
+class AppContext;
+
+// Places a control in its parent at a position and size given in twips.
+void placeTwips(QWidget *widget, double left, double top, double width, double height);
+
+// A screen: a panel on the backdrop with its own frame (border and caption bar with icon
+// and caption) around a client area laid out in twips. Load steps run in load(), never in
+// the constructor, so that the screen that opens it decides the order.
+class Screen : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr double borderTwips = 45;
+    static constexpr double captionTwips = 360;
+
+    Screen(AppContext &context, const QString &name);
+
+    virtual void load() = 0;
+
+    QWidget *client() const { return m_client; }
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    QIcon icon() const { return m_icon; }
+    void setIcon(const QIcon &icon);
+    QColor backColour() const;
+    void setBackColour(const QColor &colour);
+
+    QSizeF outerSizeTwips() const { return m_outerTwips; }
+    void setOuterSizeTwips(QSizeF size);
+    void setClientSizeTwips(QSizeF size);
+    // Centres the screen on the display as the screens always have: halves in single
+    // precision, no clamping.
+    void centreOnDisplay();
+    static QPointF centredTopLeft(QSizeF displayTwips, QSizeF windowTwips);
+
+    // Moves the keyboard focus to the screen's first control.
+    void takeFocus();
+
+protected:
+    // The frame every screen shares: icon, colour, caption, size and place.
+    void setupScreen();
+    AppContext &context() const { return m_context; }
+
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    AppContext &m_context;
+    QWidget *m_client;
+    QString m_caption;
+    QIcon m_icon;
+    QSizeF m_outerTwips;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The in-memory copy of the worksheet index: stored titles, oldest first.
+struct WorksheetIndex
+{
+    static constexpr int capacity = 1000;
+    QStringList titles;
+    int count() const { return int(titles.size()); }
+};
+
+// The index file "multiple\track.txt" and the two operations that change it.
+class WorksheetIndexFile
+{
+public:
+    explicit WorksheetIndexFile(QString path = QStringLiteral("multiple\\track.txt"));
+
+    // Reads the index; a missing or damaged file gives what could be read.
+    WorksheetIndex load() const;
+    // Appends a stored title unless it is already listed. False when the index is
+    // missing, full, locked by another copy for too long, or cannot be written.
+    bool trackWorksheets(const QString &storedTitle, WorksheetIndex *index = nullptr) const;
+    // Removes the last entry equal to storedTitle and fills index with the result.
+    // False when the index cannot be read or written.
+    bool delWorksheet(const QString &storedTitle, WorksheetIndex &index) const;
+
+private:
+    // Reads the file at an already resolved path; false when it cannot be opened.
+    static bool read(const QString &resolvedPath, WorksheetIndex &index);
+    static bool write(const QString &resolvedPath, const WorksheetIndex &index);
+
+    QString m_path;
+};

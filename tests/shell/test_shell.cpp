@@ -1,0 +1,196 @@
+#include "app/application.h"
+#include "shell/closingscreen.h"
+#include "shell/mainmenu.h"
+#include "shell/startup.h"
+#include "testservices.h"
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/twips.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// Records the order in which widgets are first shown.
+class ShowOrder : public QObject
+{
+public:
+    QStringList shown;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            shown.append(watched->objectName());
+        return false;
+    }
+};
+
+ButtonLabel *entry(MainMenu *menu, int index)
+{
+    return menu->entries()->at(index);
+}
+
+QRect onDisplay(const QWidget *widget)
+{
+    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
+} // namespace
+
+class ShellTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void startsOnTheMenuOverTheBackdrop()
+    {
+        TestProgram program;
+        ShowOrder order;
+        qApp->installEventFilter(&order);
+        MainMenu *menu = startProgram(program.context());
+        qApp->removeEventFilter(&order);
+
+        Screens &screens = program.context().screens();
+        Backdrop &backdrop = program.context().backdrop();
+        QCOMPARE(backdrop.windowTitle(), QStringLiteral("Zorvanel"));
+        QVERIFY(backdrop.isVisible());
+        QCOMPARE(backdrop.geometry(), QGuiApplication::primaryScreen()->geometry());
+        QVERIFY(order.shown.indexOf(QStringLiteral("Grey")) >= 0);
+        QVERIFY(order.shown.indexOf(QStringLiteral("Grey"))
+                < order.shown.indexOf(QStringLiteral("intro0")));
+        ClosingScreen *closing = screens.find<ClosingScreen>();
+        QVERIFY(closing && !closing->isVisible());
+        QCOMPARE(screens.front(), menu);
+        QCOMPARE(menu->caption(), QStringLiteral("Zorvanel"));
+        QVERIFY(!menu->icon().isNull() || !QFile::exists(QStringLiteral("zorvanel.ico")));
+    }
+
+    void theScreenFitsTheDisplayAndExitCanBeReached()
+    {
+        TestProgram program;
+        MainMenu *menu = startProgram(program.context());
+        const QRect display = QGuiApplication::primaryScreen()->geometry();
+        const double zoom = Twips::zoomFor(display.size());
+        QCOMPARE(Twips::zoom(), zoom);
+        QCOMPARE(menu->size(), QSize(qRound(800 * zoom), qRound(600 * zoom)));
+        QVERIFY(display.contains(menu->geometry()));
+        // Centred across, and down as far as the display allows.
+        QVERIFY(qAbs(menu->geometry().center().x() - display.center().x()) <= 1);
+        QVERIFY(display.contains(onDisplay(entry(menu, MainMenu::ExitEntry))));
+        if (qFuzzyCompare(zoom, 1.0))
+            QCOMPARE(menu->client()->size(), QSize(794, 570));
+
+        QTest::mouseClick(entry(menu, MainMenu::ExitEntry), Qt::LeftButton);
+        auto *closing = program.context().screens().find<ClosingScreen>();
+        auto *exitButton = closing->findChild<QPushButton *>(QStringLiteral("Command2"));
+        QVERIFY(display.contains(onDisplay(exitButton)));
+        QVERIFY(qAbs(closing->geometry().center().y() - display.center().y()) <= 1);
+    }
+
+    void exitThenCancelGivesAFreshMenu()
+    {
+        TestProgram program;
+        program.writeFile(QStringLiteral("multiple/track.txt"), " 1 \r\nRivers& Lakes\r\n");
+        MainMenu *menu = startProgram(program.context());
+        AppState &state = program.context().state;
+        QTRY_COMPARE(state.worksheetIndex.count(), 1);
+
+        auto *soundOff = menu->findChild<QRadioButton *>(QStringLiteral("Option2"));
+        QTest::mouseClick(soundOff, Qt::LeftButton, {}, QPoint(8, soundOff->height() / 2));
+        QCOMPARE(state.soundOn, 0);
+        program.writeFile(QStringLiteral("multiple/track.txt"), " 2 \r\nRivers& Lakes\r\nOceans\r\n");
+
+        QTest::mouseClick(entry(menu, MainMenu::ExitEntry), Qt::LeftButton);
+        Screens &screens = program.context().screens();
+        QVERIFY(!screens.find<MainMenu>());
+        auto *closing = screens.find<ClosingScreen>();
+        QVERIFY(closing && closing->isVisible());
+        QCOMPARE(screens.front(), closing);
+        auto *cancel = closing->findChild<QPushButton *>(QStringLiteral("Command1"));
+        QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
+
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        MainMenu *fresh = screens.find<MainMenu>();
+        QVERIFY(fresh && fresh->isVisible());
+        QCOMPARE(screens.front(), fresh);
+        QVERIFY(!screens.find<ClosingScreen>());
+        QCOMPARE(state.soundOn, 1);
+        QVERIFY(fresh->findChild<QRadioButton *>(QStringLiteral("Option1"))->isChecked());
+        QTRY_COMPARE(state.worksheetIndex.count(), 2);
+        QVERIFY(program.quits.isEmpty());
+    }
+
+    void exitEndsTheProgramFromAnyState()
+    {
+        TestProgram program;
+        MainMenu *menu = startProgram(program.context());
+        program.context().backdrop().close();
+        QCOMPARE(program.quits, QList<int>{0});
+
+        QTest::mouseClick(entry(menu, MainMenu::ExitEntry), Qt::LeftButton);
+        auto *closing = program.context().screens().find<ClosingScreen>();
+        QTest::mouseClick(closing->findChild<QPushButton *>(QStringLiteral("Command2")),
+                          Qt::LeftButton);
+        QCOMPARE(program.quits, (QList<int>{0, 0}));
+    }
+
+    void aMissingIndexShowsNothing()
+    {
+        TestProgram program;
+        startProgram(program.context());
+        QTest::qWait(20);
+        QCOMPARE(program.context().state.worksheetIndex.count(), 0);
+        QVERIFY(program.dialogs().messages.isEmpty());
+    }
+
+    void theWebSiteOpensFromTheAddressAndTheLogo()
+    {
+        TestProgram program;
+        MainMenu *menu = startProgram(program.context());
+        QTest::mouseClick(entry(menu, MainMenu::WebSiteEntry), Qt::LeftButton);
+        QTest::mouseClick(menu->findChild<QWidget *>(QStringLiteral("Image2")), Qt::LeftButton);
+        const QList<QUrl> &opened = program.webLink().opened;
+        QCOMPARE(opened.size(), 2);
+        QVERIFY(opened.at(0).host().endsWith(QStringLiteral(".example")));
+        QCOMPARE(opened.at(1), opened.at(0));
+    }
+
+    void unavailableTopicsAreGreyedAndDoNothing()
+    {
+        TestProgram program;
+        MainMenu *menu = startProgram(program.context());
+        for (int index : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11}) {
+            ButtonLabel *label = entry(menu, index);
+            QVERIFY(!label->isEnabled());
+            QVERIFY(label->text().contains(QStringLiteral("not available")));
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QCOMPARE(program.context().screens().front(), menu);
+        // Entries whose screens this edition does not yet carry leave the menu in front.
+        for (int index : {MainMenu::TopicEntry, MainMenu::WizardEntry, MainMenu::CatalogueEntry})
+            QTest::mouseClick(entry(menu, index), Qt::LeftButton);
+        QCOMPARE(program.context().screens().front(), menu);
+    }
+
+    void menuEntriesHighlightUnderThePointer()
+    {
+        TestProgram program;
+        MainMenu *menu = startProgram(program.context());
+        QVERIFY(!entry(menu, MainMenu::TopicEntry)->isOpaque());
+        QVERIFY(entry(menu, MainMenu::ExitEntry)->isOpaque());
+        QTest::mouseMove(menu->client(), QPoint(5, 5));
+        for (int index : menu->entries()->indexes())
+            QVERIFY(!entry(menu, index)->isOpaque());
+        QTest::mouseMove(entry(menu, MainMenu::WizardEntry), QPoint(10, 10));
+        QTest::mouseMove(entry(menu, MainMenu::CatalogueEntry), QPoint(10, 10));
+        QVERIFY(entry(menu, MainMenu::WizardEntry)->isOpaque());
+        QVERIFY(entry(menu, MainMenu::CatalogueEntry)->isOpaque());
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/appcontext.h"
+#include "app/services.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+// Stand-ins for the world outside the process: they record what the program asked for.
+struct RecordingWebLink : WebLink
+{
+    QList<QUrl> opened;
+    void open(const QUrl &url) override { opened.append(url); }
+};
+
+struct ScriptedDialogs : Dialogs
+{
+    QStringList messages;
+    bool answer = true;
+    void inform(const QString &message) override { messages.append(message); }
+    bool confirm(const QString &question) override
+    {
+        messages.append(question);
+        return answer;
+    }
+};
+
+// A program context over the test doubles, working in a fresh temporary folder.
+class TestProgram
+{
+public:
+    TestProgram();
+    ~TestProgram();
+
+    AppContext &context() { return *m_context; }
+    RecordingWebLink &webLink() { return *m_webLink; }
+    ScriptedDialogs &dialogs() { return *m_dialogs; }
+    QList<int> quits;
+    QString folder() const { return m_dir.path(); }
+    // Writes a file (bytes as given) below the working folder, creating its folders.
+    void writeFile(const QString &relativePath, const QByteArray &bytes);
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+    RecordingWebLink *m_webLink;
+    ScriptedDialogs *m_dialogs;
+    std::unique_ptr<AppContext> m_context;
+};

@@ -1,0 +1,147 @@
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/screen.h"
+#include "ui/twips.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+class UiTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { Twips::setZoom(1.0); }
+
+    void zoomFitsTheScreenToTheDisplay_data()
+    {
+        QTest::addColumn<QSize>("display");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("800 x 600 display") << QSize(800, 600) << 1.0;
+        QTest::newRow("1920 x 1080 projector") << QSize(1920, 1080) << 1.8;
+        QTest::newRow("640 x 480 display") << QSize(640, 480) << 0.8;
+        QTest::newRow("1366 x 768 laptop, height decides") << QSize(1366, 768) << 1.28;
+        QTest::newRow("portrait 768 x 1024, width decides") << QSize(768, 1024) << 0.96;
+    }
+    void zoomFitsTheScreenToTheDisplay()
+    {
+        QFETCH(QSize, display);
+        QFETCH(double, zoom);
+        QCOMPARE(Twips::zoomFor(display), zoom);
+        Twips::setZoom(zoom);
+        // The whole screen fits and fills the display in one direction.
+        const QSize screen = Twips::toPixels(QSizeF(Twips::screenWidth, Twips::screenHeight));
+        QVERIFY(screen.width() <= display.width() && screen.height() <= display.height());
+        QVERIFY(screen.width() >= display.width() - 2 || screen.height() >= display.height() - 2);
+    }
+
+    void centringRule_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QSize>("display");
+        QTest::addColumn<QPointF>("topLeftTwips");
+        QTest::newRow("800 x 600 covers the display exactly") << 1.0 << QSize(800, 600)
+                                                               << QPointF(0, 0);
+        QTest::newRow("640 x 480 unzoomed puts the corner off the display")
+            << 1.0 << QSize(640, 480) << QPointF(-1200, -900);
+        QTest::newRow("640 x 480 zoomed to fit") << 0.8 << QSize(640, 480) << QPointF(0, 0);
+        QTest::newRow("projector: centred across, flush down") << 1.8 << QSize(1920, 1080)
+                                                               << QPointF(2000, 0);
+    }
+    void centringRule()
+    {
+        QFETCH(double, zoom);
+        QFETCH(QSize, display);
+        QFETCH(QPointF, topLeftTwips);
+        Twips::setZoom(zoom);
+        const QPointF got = Screen::centredTopLeft(Twips::fromPixels(display),
+                                                   QSizeF(Twips::screenWidth, Twips::screenHeight));
+        QCOMPARE(got, topLeftTwips);
+    }
+
+    void edgesAreRoundedSoNeighboursMeet()
+    {
+        Twips::setZoom(1.8);
+        const QRect a = Twips::toPixels(100, 0, 1005, 300);
+        const QRect b = Twips::toPixels(1105, 0, 1005, 300);
+        QCOMPARE(a.right() + 1, b.left());
+        QCOMPARE(Twips::fontPixels(12), 29);
+        Twips::setZoom(1.0);
+        QCOMPARE(Twips::fontPixels(12), 16);
+        QCOMPARE(Twips::fromPixels(QPointF(10, 20)), QPointF(150, 300));
+    }
+
+    void hoverHighlightsUntilTheBackgroundIsCrossed()
+    {
+        QWidget client;
+        client.resize(400, 200);
+        ButtonArray array(&client, QStringLiteral("Label3"));
+        ButtonArray::Look look;
+        ButtonLabel *first = array.add(0, QStringLiteral("One"), {0, 0, 1500, 450}, look);
+        ButtonLabel *second = array.add(1, QStringLiteral("Two"), {1500, 0, 1500, 450}, look);
+        ButtonLabel *outside = array.add(2, QStringLiteral("Kept"), {0, 1500, 1500, 450}, look,
+                                         false);
+        client.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&client));
+        QVERIFY(first->isOpaque() && second->isOpaque());
+
+        QTest::mouseMove(&client, QPoint(350, 150));
+        QVERIFY(!first->isOpaque() && !second->isOpaque());
+        QVERIFY2(outside->isOpaque(), "a label outside the reset range keeps its look");
+
+        // Straight from one label onto its neighbour: both stay lit.
+        QTest::mouseMove(first, first->rect().center());
+        QTest::mouseMove(second, second->rect().center());
+        QVERIFY(first->isOpaque() && second->isOpaque());
+
+        QTest::mouseMove(&client, QPoint(350, 150));
+        QVERIFY(!first->isOpaque() && !second->isOpaque());
+    }
+
+    void aLabelWithoutHighlightNeverLightsUp()
+    {
+        QWidget client;
+        client.resize(400, 200);
+        ButtonArray array(&client, QStringLiteral("Label3"), false);
+        ButtonLabel *label = array.add(0, QStringLiteral("Next Page"), {0, 0, 1500, 450}, {});
+        client.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&client));
+        // A point the pointer is not already at, or no move is delivered.
+        QTest::mouseMove(&client, QPoint(300, 120));
+        QVERIFY(!label->isOpaque());
+        QTest::mouseMove(label, label->rect().center());
+        QVERIFY(!label->isOpaque());
+    }
+
+    void buttonLabelsWorkFromTheKeyboardAndReadAsButtons()
+    {
+        QWidget client;
+        client.resize(400, 200);
+        ButtonArray array(&client, QStringLiteral("Label2"));
+        ButtonLabel *exit = array.add(16, QStringLiteral("Exit"), {0, 0, 1500, 450}, {});
+        ButtonLabel *off = array.add(4, QStringLiteral("Not here"), {0, 600, 1500, 450}, {});
+        off->setEnabled(false);
+        QSignalSpy clicks(&array, &ButtonArray::clicked);
+        client.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&client));
+        QCOMPARE(exit->objectName(), QStringLiteral("Label2(16)"));
+
+        exit->setFocus();
+        QTest::keyClick(exit, Qt::Key_Space);
+        QTest::keyClick(exit, Qt::Key_Return);
+        QTRY_COMPARE(clicks.count(), 2);
+        QCOMPARE(clicks.at(0).at(0).toInt(), 16);
+        QTest::mouseClick(off, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 2);
+
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(exit);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::Button);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Exit"));
+    }
+};
+
+QTEST_MAIN(UiTest)
+#include "test_ui.moc"
