@@ -59,8 +59,8 @@ bool runOnce(const char *program, const char *folder, Sample &sample)
     long long paintedNs = 0;
     long rssKb = 0;
     const size_t at = text.find("paint ");
-    if (at == std::string::npos
-        || std::sscanf(text.c_str() + at, "paint %lld rss %ld", &paintedNs, &rssKb) != 2)
+    if (at == std::string::npos ||
+        std::sscanf(text.c_str() + at, "paint %lld rss %ld", &paintedNs, &rssKb) != 2)
         return false;
     sample = {double(paintedNs - started) / 1e6, double(rssKb) / 1024.0};
     return true;

@@ -35,7 +35,8 @@ ClosingScreen::ClosingScreen(AppContext &context) : Screen(context, QStringLiter
               fonts::screenFont(fonts::arial, 8.25), colours::blue);
 
     connect(m_cancelButton, &QPushButton::clicked, this, &ClosingScreen::cancel);
-    connect(m_exitButton, &QPushButton::clicked, this, [this] { this->context().services.quit(0); });
+    connect(m_exitButton, &QPushButton::clicked, this,
+            [this] { this->context().services.quit(0); });
 }
 
 void ClosingScreen::load()

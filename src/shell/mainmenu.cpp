@@ -44,7 +44,11 @@ QList<EntryDesign> entryDesigns()
     const int leftColumn[] = {0, 1, 2, 4, 5};
     const double leftTops[] = {2040, 2760, 3480, 4920, 5640};
     for (int i = 0; i < 5; ++i)
-        designs.append({leftColumn[i], notAvailable, {120, leftTops[i], 3195, 375}, blue, tahoma,
+        designs.append({leftColumn[i],
+                        notAvailable,
+                        {120, leftTops[i], 3195, 375},
+                        blue,
+                        tahoma,
                         leftColumn[i] == 0 ? 11.25 : 12});
     const double rightTops[] = {2040, 2760, 3480, 4200, 4920, 5640};
     for (int i = 0; i < 6; ++i)
@@ -85,7 +89,8 @@ MainMenu::MainMenu(AppContext &context) : Screen(context, QStringLiteral("intro0
     m_soundOff = optionButton(client(), QStringLiteral("Option2"), QStringLiteral("Sound Off"),
                               {10440, 480, 1455, 255}, optionFont, colours::commandText);
     connect(m_soundOn, &QRadioButton::clicked, this, [this] { this->context().state.soundOn = 1; });
-    connect(m_soundOff, &QRadioButton::clicked, this, [this] { this->context().state.soundOn = 0; });
+    connect(m_soundOff, &QRadioButton::clicked, this,
+            [this] { this->context().state.soundOn = 0; });
 
     m_indexTimer.setInterval(1);
     m_indexTimer.setSingleShot(true);
@@ -115,8 +120,8 @@ void MainMenu::load()
     setBackColour(colours::black);
     m_inventorPicture->loadPicture(QStringLiteral("Images\\hadleysm.jpg"));
     m_logo->loadPicture(QStringLiteral("Images\\logo2.jpg"));
-    for (QWidget *w : {static_cast<QWidget *>(m_soundOn), static_cast<QWidget *>(m_soundOff),
-                       m_frame})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_soundOn), static_cast<QWidget *>(m_soundOff), m_frame})
         controls::setBackColour(w, colours::black);
     context().state.soundOn = 1;
     // The option shown agrees with the setting.

@@ -8,7 +8,8 @@ namespace publisher {
 inline const QString name = QStringLiteral("Quillmere Publishing Ltd");
 inline const QString webAddress = QStringLiteral("www.quillmere.example");
 inline const QUrl webSite = QUrl(QStringLiteral("https://www.quillmere.example/"));
-inline const QString notice = QStringLiteral("\u00A9 Quillmere Publishing Ltd. All rights reserved.");
+inline const QString notice =
+    QStringLiteral("\u00A9 Quillmere Publishing Ltd. All rights reserved.");
 inline const QString creditLine = QStringLiteral("Quillmere Publishing Ltd");
 inline const QString menuFooter = QStringLiteral("Published by Quillmere Publishing Ltd");
 } // namespace publisher

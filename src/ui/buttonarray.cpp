@@ -7,8 +7,7 @@
 ButtonArray::ButtonArray(QWidget *client, const QString &name, bool highlightOnLabel)
     : QObject(client), m_client(client), m_name(name),
       m_highlight(new HoverHighlight(client, highlightOnLabel, this))
-{
-}
+{}
 
 ButtonLabel *ButtonArray::add(int index, const QString &caption, const QRectF &twips,
                               const Look &look, bool inResetRange)

@@ -15,7 +15,8 @@ namespace controls {
 
 // A transparent label: text only, over whatever lies behind it.
 QLabel *textLabel(QWidget *parent, const QString &name, const QString &text, const QRectF &twips,
-                  const QFont &font, const QColor &colour, Qt::Alignment alignment = Qt::AlignCenter);
+                  const QFont &font, const QColor &colour,
+                  Qt::Alignment alignment = Qt::AlignCenter);
 
 QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption,
                         const QRectF &twips, const QColor &back);

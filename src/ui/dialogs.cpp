@@ -10,6 +10,5 @@ void MessageBoxDialogs::inform(const QString &message)
 bool MessageBoxDialogs::confirm(const QString &question)
 {
     return QMessageBox::question(m_parent, QStringLiteral(" "), question,
-                                 QMessageBox::Ok | QMessageBox::Cancel)
-           == QMessageBox::Ok;
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }

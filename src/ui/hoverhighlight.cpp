@@ -28,7 +28,8 @@ bool HoverHighlight::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_background) {
         // Only the background itself counts, not a move passed up from a control on it.
         const auto *move = static_cast<QMouseEvent *>(event);
-        if (event->type() == QEvent::MouseMove && !m_background->childAt(move->position().toPoint()))
+        if (event->type() == QEvent::MouseMove &&
+            !m_background->childAt(move->position().toPoint()))
             backgroundMoved();
     } else if (m_highlightOnLabel) {
         // A label reached with the keyboard lights up as one under the pointer does.

@@ -60,8 +60,8 @@ void Screen::setOuterSizeTwips(QSizeF size)
 
 void Screen::setClientSizeTwips(QSizeF size)
 {
-    setOuterSizeTwips(QSizeF(size.width() + 2 * borderTwips,
-                             size.height() + 2 * borderTwips + captionTwips));
+    setOuterSizeTwips(
+        QSizeF(size.width() + 2 * borderTwips, size.height() + 2 * borderTwips + captionTwips));
 }
 
 QPointF Screen::centredTopLeft(QSizeF displayTwips, QSizeF windowTwips)

@@ -60,8 +60,8 @@ private slots:
         QVERIFY(backdrop.isVisible());
         QCOMPARE(backdrop.geometry(), QGuiApplication::primaryScreen()->geometry());
         QVERIFY(order.shown.indexOf(QStringLiteral("Grey")) >= 0);
-        QVERIFY(order.shown.indexOf(QStringLiteral("Grey"))
-                < order.shown.indexOf(QStringLiteral("intro0")));
+        QVERIFY(order.shown.indexOf(QStringLiteral("Grey")) <
+                order.shown.indexOf(QStringLiteral("intro0")));
         ClosingScreen *closing = screens.find<ClosingScreen>();
         QVERIFY(closing && !closing->isVisible());
         QCOMPARE(screens.front(), menu);
@@ -102,7 +102,8 @@ private slots:
         auto *soundOff = menu->findChild<QRadioButton *>(QStringLiteral("Option2"));
         QTest::mouseClick(soundOff, Qt::LeftButton, {}, QPoint(8, soundOff->height() / 2));
         QCOMPARE(state.soundOn, 0);
-        program.writeFile(QStringLiteral("multiple/track.txt"), " 2 \r\nRivers& Lakes\r\nOceans\r\n");
+        program.writeFile(QStringLiteral("multiple/track.txt"),
+                          " 2 \r\nRivers& Lakes\r\nOceans\r\n");
 
         QTest::mouseClick(entry(menu, MainMenu::ExitEntry), Qt::LeftButton);
         Screens &screens = program.context().screens();

@@ -42,13 +42,13 @@ private slots:
         QTest::addColumn<double>("zoom");
         QTest::addColumn<QSize>("display");
         QTest::addColumn<QPointF>("topLeftTwips");
-        QTest::newRow("800 x 600 covers the display exactly") << 1.0 << QSize(800, 600)
-                                                               << QPointF(0, 0);
+        QTest::newRow("800 x 600 covers the display exactly")
+            << 1.0 << QSize(800, 600) << QPointF(0, 0);
         QTest::newRow("640 x 480 unzoomed puts the corner off the display")
             << 1.0 << QSize(640, 480) << QPointF(-1200, -900);
         QTest::newRow("640 x 480 zoomed to fit") << 0.8 << QSize(640, 480) << QPointF(0, 0);
-        QTest::newRow("projector: centred across, flush down") << 1.8 << QSize(1920, 1080)
-                                                               << QPointF(2000, 0);
+        QTest::newRow("projector: centred across, flush down")
+            << 1.8 << QSize(1920, 1080) << QPointF(2000, 0);
     }
     void centringRule()
     {
@@ -81,8 +81,8 @@ private slots:
         ButtonArray::Look look;
         ButtonLabel *first = array.add(0, QStringLiteral("One"), {0, 0, 1500, 450}, look);
         ButtonLabel *second = array.add(1, QStringLiteral("Two"), {1500, 0, 1500, 450}, look);
-        ButtonLabel *outside = array.add(2, QStringLiteral("Kept"), {0, 1500, 1500, 450}, look,
-                                         false);
+        ButtonLabel *outside =
+            array.add(2, QStringLiteral("Kept"), {0, 1500, 1500, 450}, look, false);
         client.show();
         QVERIFY(QTest::qWaitForWindowExposed(&client));
         QVERIFY(first->isOpaque() && second->isOpaque());
