@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QImage;
+
+// Every file the tool writes, by its path under the content folder.
+struct ContentFile
+{
+    QString path;
+    QByteArray (*make)();
+};
+
+QList<ContentFile> contentFiles();
+
+// Pictures go out as baseline JPEG at one fixed quality and resolution, so the bytes
+// depend on the drawing alone.
+QByteArray jpegBytes(const QImage &picture);
+
+// Writes every content file under outDir, making folders as needed. On failure returns
+// false with the reason in *error.
+bool writeContent(const QString &outDir, QString *error);
