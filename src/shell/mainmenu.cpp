@@ -13,6 +13,9 @@
 
 #include <QRadioButton>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 struct EntryDesign
@@ -53,6 +56,10 @@ QList<EntryDesign> entryDesigns()
     const double rightTops[] = {2040, 2760, 3480, 4200, 4920, 5640};
     for (int i = 0; i < 6; ++i)
         designs.append({6 + i, notAvailable, {3420, rightTops[i], 3195, 375}, blue, tahoma, 12});
+    // Created in reading order, so the keyboard visits them as the eye does.
+    std::sort(designs.begin(), designs.end(), [](const EntryDesign &a, const EntryDesign &b) {
+        return std::make_pair(a.twips.y(), a.twips.x()) < std::make_pair(b.twips.y(), b.twips.x());
+    });
     return designs;
 }
 
@@ -66,6 +73,7 @@ bool isInventorEntry(int index)
 MainMenu::MainMenu(AppContext &context) : Screen(context, QStringLiteral("intro0"))
 {
     using namespace controls;
+    buildEntries();
     const QFont optionFont = fonts::screenFont(fonts::tahoma, 9.75, true);
     textLabel(client(), QStringLiteral("Label1"), QStringLiteral("Zorvanel"), {0, 120, 12000, 900},
               fonts::screenFont(fonts::tahoma, 32.25, true), colours::commandText);
@@ -95,8 +103,6 @@ MainMenu::MainMenu(AppContext &context) : Screen(context, QStringLiteral("intro0
     m_indexTimer.setInterval(1);
     m_indexTimer.setSingleShot(true);
     connect(&m_indexTimer, &QTimer::timeout, this, &MainMenu::loadWorksheetIndex);
-
-    buildEntries();
 }
 
 void MainMenu::buildEntries()

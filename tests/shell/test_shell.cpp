@@ -66,6 +66,8 @@ private slots:
         QVERIFY(closing && !closing->isVisible());
         QCOMPARE(screens.front(), menu);
         QCOMPARE(menu->caption(), QStringLiteral("Zorvanel"));
+        // The keyboard starts on the first entry in reading order.
+        QCOMPARE(backdrop.focusWidget(), entry(menu, MainMenu::GuideEntry));
         QVERIFY(!menu->icon().isNull() || !QFile::exists(QStringLiteral("zorvanel.ico")));
     }
 
