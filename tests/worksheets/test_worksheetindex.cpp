@@ -1,0 +1,237 @@
+#include "quiz/commas.h"
+#include "worksheets/worksheetindex.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/resource.h>
+
+#include <memory>
+
+namespace {
+
+const QString indexPath = QStringLiteral("multiple/track.txt");
+
+QByteArray indexBytes(const QStringList &titles, int count = -1)
+{
+    QByteArray bytes =
+        QByteArray(" ") + QByteArray::number(count < 0 ? titles.size() : count) + " \r\n";
+    for (const QString &title : titles)
+        bytes += title.toLatin1() + "\r\n";
+    return bytes;
+}
+
+QStringList numbered(int count)
+{
+    QStringList titles;
+    for (int i = 0; i < count; ++i)
+        titles.append(QStringLiteral("Sheet %1").arg(i));
+    return titles;
+}
+
+const QByteArray fullIndex = indexBytes(numbered(WorksheetIndex::capacity));
+
+// A null array means the index is missing altogether.
+void writeIndex(const QByteArray &bytes)
+{
+    QVERIFY(QDir().mkpath("multiple"));
+    if (bytes.isNull())
+        return;
+    QFile file(indexPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readIndex()
+{
+    QFile file(indexPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class WorksheetIndexTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("missing index is empty") << QByteArray() << QStringList{};
+        QTest::newRow("count of zero is empty") << QByteArray(" 0 \r\n") << QStringList{};
+        QTest::newRow("lines after the last counted title are ignored")
+            << QByteArray(" 2 \r\nA\r\nB\r\nC\r\n") << QStringList{"A", "B"};
+        QTest::newRow("trailing blank of a title is kept")
+            << QByteArray(" 1 \r\nSea \r\n") << QStringList{"Sea "};
+        QTest::newRow("count not a number loads what is there")
+            << QByteArray("many\r\nA\r\nB\r\n") << QStringList{"A", "B"};
+        QTest::newRow("negative count loads what is there")
+            << QByteArray(" -1 \r\nA\r\n") << QStringList{"A"};
+        QTest::newRow("count beyond the lines loads what is there")
+            << QByteArray(" 9 \r\nA\r\nB") << QStringList{"A", "B"};
+        QTest::newRow("count beyond capacity stops at capacity")
+            << indexBytes(numbered(1200), 1500) << numbered(WorksheetIndex::capacity);
+        QTest::newRow("junk count with many lines stops at capacity")
+            << indexBytes(numbered(1200)).replace(" 1200 ", "x") << numbered(1000);
+    }
+
+    void load()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, expected);
+        writeIndex(bytes);
+        QCOMPARE(WorksheetIndexFile().load().titles, expected);
+    }
+
+    void trackWorksheets_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("succeeds");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray one(" 1 \r\nA\r\n");
+        QTest::newRow("new title is appended") << one << "B" << true << indexBytes({"A", "B"});
+        QTest::newRow("saving twice adds one entry") << one << "A" << true << one;
+        QTest::newRow("another letter case is another title")
+            << one << "a" << true << indexBytes({"A", "a"});
+        QTest::newRow("a trailing blank makes another title")
+            << one << "A " << true << indexBytes({"A", "A "});
+        QTest::newRow("wrong count is put right")
+            << QByteArray(" 7 \r\nA\r\n") << "B" << true << indexBytes({"A", "B"});
+        QTest::newRow("full index refuses a new title")
+            << fullIndex << "One more" << false << fullIndex;
+        QTest::newRow("full index still knows its titles")
+            << fullIndex << "Sheet 999" << true << fullIndex;
+        QTest::newRow("missing index is never created")
+            << QByteArray() << "A" << false << QByteArray();
+    }
+
+    void trackWorksheets()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, title);
+        QFETCH(bool, succeeds);
+        QFETCH(QByteArray, after);
+        writeIndex(before);
+        WorksheetIndex index;
+        QCOMPARE(WorksheetIndexFile().trackWorksheets(title, &index), succeeds);
+        QCOMPARE(readIndex(), after);
+        QCOMPARE(QDir("multiple").entryList(QDir::Files).size(), after.isNull() ? 0 : 1);
+        if (succeeds)
+            QCOMPARE(index.titles, WorksheetIndexFile().load().titles);
+    }
+
+    void delWorksheet_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("succeeds");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("second of three")
+            << indexBytes({"A", "B", "C"}) << "B" << true << QByteArray(" 2 \r\nA\r\nC\r\n")
+            << QStringList{"A", "C"};
+        QTest::newRow("last of two equal entries")
+            << indexBytes({"A", "B", "A"}) << "A" << true << indexBytes({"A", "B"})
+            << QStringList{"A", "B"};
+        QTest::newRow("only entry")
+            << indexBytes({"A"}) << "A" << true << QByteArray(" 0 \r\n") << QStringList{};
+        QTest::newRow("title not listed leaves the file untouched")
+            << QByteArray(" 5 \r\nA\r\n") << "a" << true << QByteArray(" 5 \r\nA\r\n")
+            << QStringList{"A"};
+        QTest::newRow("missing index")
+            << QByteArray() << "A" << false << QByteArray() << QStringList{"untouched"};
+    }
+
+    void delWorksheet()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, title);
+        QFETCH(bool, succeeds);
+        QFETCH(QByteArray, after);
+        QFETCH(QStringList, listed);
+        writeIndex(before);
+        WorksheetIndex index;
+        index.titles = QStringList{"untouched"};
+        QCOMPARE(WorksheetIndexFile().delWorksheet(title, index), succeeds);
+        QCOMPARE(readIndex(), after);
+        QCOMPARE(index.titles, listed);
+    }
+
+    void typedTitleWithCommaComesBackAsTyped()
+    {
+        writeIndex(indexBytes({}));
+        const QString stored = encodeCommas("Rivers, Lakes");
+        QCOMPARE(stored, "Rivers& Lakes");
+        QVERIFY(WorksheetIndexFile("MULTIPLE\\Track.TXT").trackWorksheets(stored));
+        QCOMPARE(readIndex(), QByteArray(" 1 \r\nRivers& Lakes\r\n"));
+        const WorksheetIndex index = WorksheetIndexFile().load();
+        QCOMPARE(index.count(), 1);
+        QCOMPARE(decodeCommas(index.titles.at(0)), "Rivers, Lakes");
+    }
+
+    void hugeJunkFileLoadsQuicklyInBoundedMemory()
+    {
+        // One endless line of 100 MB after the first title: the reader must cross all of it.
+        writeIndex(" 3 \r\nA\r\n");
+        QVERIFY(QFile(indexPath).resize(100 * 1024 * 1024));
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        QElapsedTimer timer;
+        timer.start();
+        const WorksheetIndex index = WorksheetIndexFile().load();
+        const qint64 elapsed = timer.elapsed();
+        getrusage(RUSAGE_SELF, &after);
+        QVERIFY2(after.ru_maxrss - before.ru_maxrss < 32 * 1024, "memory grew with the file");
+        QCOMPARE(index.count(), 2);
+        QCOMPARE(index.titles.at(0), QString("A"));
+        QVERIFY(index.titles.at(1).size() <= 4096);
+        QVERIFY2(elapsed < 5000, qPrintable(QString("took %1 ms").arg(elapsed)));
+        qInfo("100 MB junk index loaded in %lld ms", elapsed);
+    }
+
+    void twoCopiesAppendingAtOnceLoseNothing()
+    {
+        const int each = 100;
+        writeIndex(indexBytes({}));
+        QProcess first, second;
+        for (QProcess *copy : {&first, &second}) {
+            copy->setProcessChannelMode(QProcess::ForwardedChannels);
+            copy->start(
+                ZORVANEL_INDEX_APPENDER,
+                {QDir::currentPath(), copy == &first ? "first" : "second", QString::number(each)});
+        }
+        for (QProcess *copy : {&first, &second}) {
+            QVERIFY(copy->waitForFinished(60000));
+            QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(copy->exitCode(), 0);
+        }
+        const QStringList titles = WorksheetIndexFile().load().titles;
+        QVERIFY(readIndex().startsWith(" 200 \r\n"));
+        QCOMPARE(titles.size(), 2 * each);
+        for (int i = 1; i <= each; ++i) {
+            QCOMPARE(titles.count(QStringLiteral("first %1").arg(i)), 1);
+            QCOMPARE(titles.count(QStringLiteral("second %1").arg(i)), 1);
+        }
+        QVERIFY(!QFile::exists(indexPath + ".lock"));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(WorksheetIndexTest)
+#include "test_worksheetindex.moc"
