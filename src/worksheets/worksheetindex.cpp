@@ -88,7 +88,8 @@ WorksheetIndex WorksheetIndexFile::load() const
     return index;
 }
 
-bool WorksheetIndexFile::trackWorksheets(const QString &storedTitle, WorksheetIndex *index) const
+bool WorksheetIndexFile::update(const std::function<Change(WorksheetIndex &)> &change,
+                                WorksheetIndex *result) const
 {
     const QString path = resolveContentPath(m_path);
     // The index is installed with the program and never created here.
@@ -98,33 +99,45 @@ bool WorksheetIndexFile::trackWorksheets(const QString &storedTitle, WorksheetIn
     WorksheetIndex current;
     if (!lock.acquire() || !read(path, current))
         return false;
-    if (!current.titles.contains(storedTitle)) {
-        if (current.count() >= WorksheetIndex::capacity)
-            return false;
-        current.titles.append(storedTitle);
+    switch (change(current)) {
+    case Change::Refuse:
+        return false;
+    case Change::Rewrite:
         if (!write(path, current))
             return false;
+        break;
+    case Change::Keep:
+        break;
     }
-    if (index)
-        *index = std::move(current);
+    if (result)
+        *result = std::move(current);
     return true;
+}
+
+bool WorksheetIndexFile::trackWorksheets(const QString &storedTitle, WorksheetIndex *index) const
+{
+    return update(
+        [&storedTitle](WorksheetIndex &current) {
+            // Saving again under an old title overwrites its file; the index keeps one entry.
+            if (current.titles.contains(storedTitle))
+                return Change::Keep;
+            if (current.count() >= WorksheetIndex::capacity)
+                return Change::Refuse;
+            current.titles.append(storedTitle);
+            return Change::Rewrite;
+        },
+        index);
 }
 
 bool WorksheetIndexFile::delWorksheet(const QString &storedTitle, WorksheetIndex &index) const
 {
-    const QString path = resolveContentPath(m_path);
-    if (!QFileInfo::exists(path))
-        return false;
-    IndexLock lock(path);
-    WorksheetIndex current;
-    if (!lock.acquire() || !read(path, current))
-        return false;
-    const qsizetype found = current.titles.lastIndexOf(storedTitle);
-    if (found >= 0) {
-        current.titles.removeAt(found);
-        if (!write(path, current))
-            return false;
-    }
-    index = std::move(current);
-    return true;
+    return update(
+        [&storedTitle](WorksheetIndex &current) {
+            const qsizetype found = current.titles.lastIndexOf(storedTitle);
+            if (found < 0)
+                return Change::Keep;
+            current.titles.removeAt(found);
+            return Change::Rewrite;
+        },
+        &index);
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The in-memory copy of the worksheet index: stored titles, oldest first.
 struct WorksheetIndex
 {
@@ -30,6 +32,13 @@ private:
     // Reads the file at an already resolved path; false when it cannot be opened.
     static bool read(const QString &resolvedPath, WorksheetIndex &index);
     static bool write(const QString &resolvedPath, const WorksheetIndex &index);
+
+    // What a change makes of the index it was given.
+    enum class Change { Keep, Rewrite, Refuse };
+    // One read-modify-write of the index under its lock; on success *result (if given)
+    // holds the index as it now stands.
+    bool update(const std::function<Change(WorksheetIndex &)> &change,
+                WorksheetIndex *result) const;
 
     QString m_path;
 };

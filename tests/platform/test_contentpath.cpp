@@ -1,4 +1,5 @@
 #include "platform/contentpath.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QVERIFY(QDir::setCurrent(m_dir.path()));
         QDir here;
         QVERIFY(here.mkpath("Multiple"));
         QVERIFY(here.mkpath("Images"));
@@ -61,7 +61,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir m_dir;
+    WorkingFolder m_dir;
 };
 
 int runContentPathTest(int argc, char **argv)

@@ -1,4 +1,5 @@
 #include "platform/textfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -58,12 +59,6 @@ QStringList readAll(QIODevice &device, int maxFieldLength)
     return fields;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TextFileTest final : public QObject
@@ -73,9 +68,9 @@ class TextFileTest final : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_dir.reset(); // the old folder hands the working directory back first
+        m_dir = std::make_unique<WorkingFolder>();
         QVERIFY(m_dir->isValid());
-        QVERIFY(QDir::setCurrent(m_dir->path()));
     }
 
     void fields_data()
@@ -171,7 +166,7 @@ private slots:
     {
         QDir().mkdir("Multiple");
         QVERIFY(writeTextLines("multiple\\Notes.txt", {" 2 ", QString::fromUtf8("Café"), ""}));
-        QCOMPARE(contents("Multiple/Notes.txt"), QByteArray(" 2 \r\nCaf\xe9\r\n\r\n"));
+        QCOMPARE(fileBytes("Multiple/Notes.txt"), QByteArray(" 2 \r\nCaf\xe9\r\n\r\n"));
     }
 
     void failedWriteLeavesOldFileWhole_data()
@@ -202,12 +197,12 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
         QVERIFY(!ok);
         QVERIFY(!error.isEmpty());
-        QCOMPARE(contents("old.txt"), old);
+        QCOMPARE(fileBytes("old.txt"), old);
         QCOMPARE(QDir().entryList(QDir::Files), QStringList{"old.txt"});
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<WorkingFolder> m_dir;
 };
 
 int runTextFileTest(int argc, char **argv)

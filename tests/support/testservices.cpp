@@ -4,9 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestProgram::TestProgram() : m_previousDir(QDir::currentPath())
+TestProgram::TestProgram()
 {
-    QDir::setCurrent(m_dir.path());
     Services services;
     auto webLink = std::make_unique<RecordingWebLink>();
     auto dialogs = std::make_unique<ScriptedDialogs>();
@@ -21,14 +20,9 @@ TestProgram::TestProgram() : m_previousDir(QDir::currentPath())
 TestProgram::~TestProgram()
 {
     m_context.reset();
-    QDir::setCurrent(m_previousDir);
 }
 
 void TestProgram::writeFile(const QString &relativePath, const QByteArray &bytes)
 {
-    const QString path = m_dir.filePath(relativePath);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    writeBytes(m_dir.path() + u'/' + relativePath, bytes);
 }

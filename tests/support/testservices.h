@@ -3,9 +3,10 @@
 #include "app/appcontext.h"
 #include "app/services.h"
 
+#include "testfiles.h"
 #include <QList>
 #include <QStringList>
-#include <QTemporaryDir>
+
 #include <QUrl>
 
 // Stand-ins for the world outside the process: they record what the program asked for.
@@ -43,8 +44,7 @@ public:
     void writeFile(const QString &relativePath, const QByteArray &bytes);
 
 private:
-    QTemporaryDir m_dir;
-    QString m_previousDir;
+    WorkingFolder m_dir;
     RecordingWebLink *m_webLink;
     ScriptedDialogs *m_dialogs;
     std::unique_ptr<AppContext> m_context;

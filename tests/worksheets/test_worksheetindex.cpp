@@ -1,4 +1,5 @@
 #include "quiz/commas.h"
+#include "testfiles.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QDir>
@@ -48,8 +49,7 @@ void writeIndex(const QByteArray &bytes)
 
 QByteArray readIndex()
 {
-    QFile file(indexPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return fileBytes(indexPath);
 }
 
 } // namespace
@@ -61,9 +61,9 @@ class WorksheetIndexTest final : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_dir.reset(); // the old folder hands the working directory back first
+        m_dir = std::make_unique<WorkingFolder>();
         QVERIFY(m_dir->isValid());
-        QVERIFY(QDir::setCurrent(m_dir->path()));
     }
 
     void load_data()
@@ -230,7 +230,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<WorkingFolder> m_dir;
 };
 
 QTEST_GUILESS_MAIN(WorksheetIndexTest)
