@@ -7,10 +7,12 @@
 #include "ui/buttonlabel.h"
 #include "ui/twips.h"
 
+#include <QEventLoop>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -99,6 +101,7 @@ private slots:
         program.writeFile(QStringLiteral("multiple/track.txt"), " 1 \r\nRivers& Lakes\r\n");
         MainMenu *menu = startProgram(program.context());
         AppState &state = program.context().state;
+        QCOMPARE(state.worksheetIndex.count(), 0); // read only once the menu is up
         QTRY_COMPARE(state.worksheetIndex.count(), 1);
 
         auto *soundOff = menu->findChild<QRadioButton *>(QStringLiteral("Option2"));
@@ -139,6 +142,20 @@ private slots:
         QTest::mouseClick(closing->findChild<QPushButton *>(QStringLiteral("Command2")),
                           Qt::LeftButton);
         QCOMPARE(program.quits, (QList<int>{0, 0}));
+    }
+
+    void theRealExitLeavesEveryEventLoop()
+    {
+        Services real = Services::real();
+        QEventLoop outer;
+        QTimer::singleShot(0, [&real] {
+            // A nested loop, as under a modal box, must not keep the program alive.
+            QEventLoop inner;
+            QTimer::singleShot(0, [&real] { real.quit(0); });
+            inner.exec();
+        });
+        QTimer::singleShot(5000, &outer, [&outer] { outer.exit(99); });
+        QCOMPARE(outer.exec(), 0);
     }
 
     void aMissingIndexShowsNothing()
