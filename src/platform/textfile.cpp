@@ -39,7 +39,7 @@ QString decodeBytes(const char *bytes, qsizetype size)
     return text;
 }
 
-constexpr qint64 chunkSize = 64 * 1024;
+constexpr qint64 chunkSize = qint64(64) * 1024;
 
 bool isBlank(char c)
 {
