@@ -5,6 +5,7 @@
 #include "testservices.h"
 #include "ui/buttonarray.h"
 #include "ui/buttonlabel.h"
+#include "ui/pictureview.h"
 #include "ui/twips.h"
 
 #include <QEventLoop>
@@ -142,6 +143,28 @@ private slots:
         QTest::mouseClick(closing->findChild<QPushButton *>(QStringLiteral("Command2")),
                           Qt::LeftButton);
         QCOMPARE(program.quits, (QList<int>{0, 0}));
+    }
+
+    void theClosingScreenKeepsItsOwnSizeUnlessItsPictureIsMissing()
+    {
+        const QString shipped = QStringLiteral(ZORVANEL_SOURCE_DIR "/content/Images/hadleysm.jpg");
+        for (bool pictureThere : {true, false}) {
+            TestProgram program;
+            if (pictureThere)
+                program.writeFile(QStringLiteral("images/HADLEYSM.JPG"), fileBytes(shipped));
+            startProgram(program.context());
+            auto *closing = program.context().screens().find<ClosingScreen>();
+            auto *picture = closing->findChild<PictureView *>(QStringLiteral("Picture1"));
+            QCOMPARE(!picture->picture().isNull(), pictureThere);
+            if (pictureThere) {
+                QCOMPARE(closing->caption(), QStringLiteral(" "));
+                QCOMPARE(closing->outerSizeTwips(), QSizeF(5460 + 90, 6570 + 450));
+            } else {
+                // It falls back on the common frame, and still offers its way out.
+                QCOMPARE(closing->caption(), QStringLiteral("Zorvanel"));
+                QCOMPARE(closing->outerSizeTwips(), QSizeF(12000, 9000));
+            }
+        }
     }
 
     void theRealExitLeavesEveryEventLoop()
