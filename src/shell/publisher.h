@@ -5,7 +5,6 @@
 
 // The publisher's texts, shown on the menu and the closing screen.
 namespace publisher {
-inline const QString name = QStringLiteral("Quillmere Publishing Ltd");
 inline const QString webAddress = QStringLiteral("www.quillmere.example");
 inline const QUrl webSite = QUrl(QStringLiteral("https://www.quillmere.example/"));
 inline const QString notice =

@@ -25,7 +25,6 @@ Screen::Screen(AppContext &context, const QString &name)
     m_client->setObjectName(name + QStringLiteral(".client"));
     m_client->setAutoFillBackground(true);
     m_client->setMouseTracking(true);
-    setAttribute(Qt::WA_StyledBackground, false);
 }
 
 void Screen::setCaption(const QString &caption)
