@@ -8,7 +8,7 @@ source scripts/deps.sh
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

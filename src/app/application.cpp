@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "ui/zoomstyle.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,8 +10,8 @@
 void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Zorvanel"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
     fonts::registerFonts();
     if (const QScreen *display = QGuiApplication::primaryScreen())
         Twips::setZoom(Twips::zoomFor(display->geometry().size()));
+    QApplication::setStyle(new ZoomStyle);
 }

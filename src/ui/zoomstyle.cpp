@@ -1,0 +1,24 @@
+#include "ui/zoomstyle.h"
+
+#include "ui/twips.h"
+
+#include <QStyleFactory>
+
+ZoomStyle::ZoomStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
+                           const QWidget *widget) const
+{
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+    case PM_CheckBoxLabelSpacing:
+    case PM_RadioButtonLabelSpacing:
+        return qRound(base * Twips::zoom());
+    default:
+        return base;
+    }
+}
