@@ -4,7 +4,6 @@
 //
 //   startup_bench [--runs N] [--content DIR] PROGRAM_PROBE BARE_PROBE
 
-#include <climits>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -73,7 +72,8 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-void report(const char *name, const std::vector<Sample> &samples)
+// Prints a line of figures and returns the median time.
+double report(const char *name, const std::vector<Sample> &samples)
 {
     std::vector<double> ms, rss;
     for (const Sample &s : samples) {
@@ -83,6 +83,7 @@ void report(const char *name, const std::vector<Sample> &samples)
     std::printf("%-12s first paint ms: median %7.1f  min %7.1f  max %7.1f   rss MB: median %5.1f\n",
                 name, median(ms), *std::min_element(ms.begin(), ms.end()),
                 *std::max_element(ms.begin(), ms.end()), median(rss));
+    return median(ms);
 }
 
 } // namespace
@@ -122,13 +123,8 @@ int main(int argc, char *argv[])
         bare.push_back(sample);
     }
     std::printf("%d runs each\n", runs);
-    report("main menu", program);
-    report("bare window", bare);
-    std::vector<double> p, b;
-    for (const Sample &s : program)
-        p.push_back(s.ms);
-    for (const Sample &s : bare)
-        b.push_back(s.ms);
-    std::printf("ratio of medians (menu / bare): %.2f\n", median(p) / median(b));
+    const double menuMedian = report("main menu", program);
+    const double bareMedian = report("bare window", bare);
+    std::printf("ratio of medians (menu / bare): %.2f\n", menuMedian / bareMedian);
     return 0;
 }

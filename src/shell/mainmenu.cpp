@@ -44,18 +44,19 @@ QList<EntryDesign> entryDesigns()
         {20, QStringLiteral("Teacher's Guide"), {120, 1080, 3075, 495}, navy, tahoma, 14.25},
     };
     // Further inventors' topics that this edition does not carry.
-    const int leftColumn[] = {0, 1, 2, 4, 5};
-    const double leftTops[] = {2040, 2760, 3480, 4920, 5640};
-    for (int i = 0; i < 5; ++i)
-        designs.append({leftColumn[i],
-                        notAvailable,
-                        {120, leftTops[i], 3195, 375},
-                        blue,
-                        tahoma,
-                        leftColumn[i] == 0 ? 11.25 : 12});
-    const double rightTops[] = {2040, 2760, 3480, 4200, 4920, 5640};
-    for (int i = 0; i < 6; ++i)
-        designs.append({6 + i, notAvailable, {3420, rightTops[i], 3195, 375}, blue, tahoma, 12});
+    struct Slot
+    {
+        int index;
+        double left, top;
+    };
+    const Slot unavailable[] = {{0, 120, 2040},  {1, 120, 2760},   {2, 120, 3480},  {4, 120, 4920},
+                                {5, 120, 5640},  {6, 3420, 2040},  {7, 3420, 2760}, {8, 3420, 3480},
+                                {9, 3420, 4200}, {10, 3420, 4920}, {11, 3420, 5640}};
+    for (const Slot &slot : unavailable) {
+        const QRectF place(slot.left, slot.top, 3195, 375);
+        const double points = slot.index == 0 ? 11.25 : 12;
+        designs.append({slot.index, notAvailable, place, blue, tahoma, points});
+    }
     // Created in reading order, so the keyboard visits them as the eye does.
     std::sort(designs.begin(), designs.end(), [](const EntryDesign &a, const EntryDesign &b) {
         return std::make_pair(a.twips.y(), a.twips.x()) < std::make_pair(b.twips.y(), b.twips.x());
@@ -126,8 +127,7 @@ void MainMenu::load()
     setBackColour(colours::black);
     m_inventorPicture->loadPicture(QStringLiteral("Images\\hadleysm.jpg"));
     m_logo->loadPicture(QStringLiteral("Images\\logo2.jpg"));
-    for (QWidget *w :
-         {static_cast<QWidget *>(m_soundOn), static_cast<QWidget *>(m_soundOff), m_frame})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_soundOn, m_soundOff, m_frame})
         controls::setBackColour(w, colours::black);
     context().state.soundOn = 1;
     // The option shown agrees with the setting.

@@ -66,12 +66,7 @@ class TextFileTest final : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_dir.reset(); // the old folder hands the working directory back first
-        m_dir = std::make_unique<WorkingFolder>();
-        QVERIFY(m_dir->isValid());
-    }
+    void init() { QVERIFY(m_dir.renew()); }
 
     void fields_data()
     {
@@ -202,7 +197,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<WorkingFolder> m_dir;
+    WorkingFolder m_dir;
 };
 
 int runTextFileTest(int argc, char **argv)

@@ -59,12 +59,7 @@ class WorksheetIndexTest final : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_dir.reset(); // the old folder hands the working directory back first
-        m_dir = std::make_unique<WorkingFolder>();
-        QVERIFY(m_dir->isValid());
-    }
+    void init() { QVERIFY(m_dir.renew()); }
 
     void load_data()
     {
@@ -230,7 +225,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<WorkingFolder> m_dir;
+    WorkingFolder m_dir;
 };
 
 QTEST_GUILESS_MAIN(WorksheetIndexTest)
