@@ -1,6 +1,7 @@
 #include "ui/buttonarray.h"
 
 #include "ui/buttonlabel.h"
+#include "ui/fonts.h"
 #include "ui/hoverhighlight.h"
 #include "ui/screen.h"
 
@@ -23,4 +24,11 @@ ButtonLabel *ButtonArray::add(int index, const QString &caption, const QRectF &t
     connect(label, &ButtonLabel::clicked, this, [this, index] { emit clicked(index); });
     m_labels.insert(index, label);
     return label;
+}
+
+ButtonArray::Look ButtonArray::commandLook(double points)
+{
+    Look look;
+    look.font = fonts::screenFont(fonts::tahoma, points, true);
+    return look;
 }

@@ -22,6 +22,8 @@ public:
         QFont font;
         bool opaque = true;
     };
+    // The look most screens give their commands: bold Tahoma, yellow on black, opaque.
+    static Look commandLook(double points = 15.75);
 
     // The array's labels are children of client, whose background resets the highlight.
     ButtonArray(QWidget *client, const QString &name, bool highlightOnLabel = true);

@@ -1,0 +1,176 @@
+#include "quiz/quizscreen.h"
+
+#include "app/appcontext.h"
+#include "quiz/quizrun.h"
+#include "quiz/resultsscreen.h"
+#include "quiz/scoretext.h"
+#include "quiz/wronganswersscreen.h"
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/pictureview.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+// The hidden choice that stands for "no answer yet", so the four visible ones can all be clear.
+constexpr int noAnswer = 5;
+const QColor headingGreen(0, 255, 0);
+const QColor titleLilac(128, 128, 255);
+} // namespace
+
+QuizScreen::QuizScreen(AppContext &context) : Screen(context, QStringLiteral("multiple"))
+{
+    using namespace controls;
+    const QFont tahomaLarge = fonts::screenFont(fonts::tahoma, 36, true);
+    const QFont times24 = fonts::screenFont(fonts::timesNewRoman, 24);
+
+    QLabel *banner =
+        textLabel(client(), QStringLiteral("Label1"), QStringLiteral("Multiple Choice"),
+                  {120, 120, 6240, 900}, tahomaLarge, colours::commandText);
+    controls::setBackColour(banner, colours::black);
+    m_heading = textLabel(client(), QStringLiteral("Label5"), QString(), {120, 1200, 6465, 585},
+                          times24, headingGreen);
+    m_title = textLabel(client(), QStringLiteral("Label6"), QString(), {120, 1920, 6465, 705},
+                        times24, titleLilac);
+    m_picture = new PictureView(client());
+    m_picture->setObjectName(QStringLiteral("Picture1"));
+    placeTwips(m_picture, 6840, 240, 855, 615);
+
+    m_buttons = new ButtonArray(client(), QStringLiteral("Label3"));
+    const ButtonArray::Look look = ButtonArray::commandLook();
+    m_buttons->add(PrintCommand, QStringLiteral("Print Worksheet"), {7920, 1920, 3045, 495}, look)
+        ->hide();
+
+    m_questionNumber =
+        textLabel(client(), QStringLiteral("Label4"), QString(), {360, 3240, 5415, 615}, times24,
+                  colours::commandText, Qt::AlignLeft | Qt::AlignVCenter);
+    m_questionText =
+        textLabel(client(), QStringLiteral("Label2"), QString(), {960, 3960, 9840, 1455},
+                  fonts::screenFont(fonts::timesNewRoman, 30), colours::commandText);
+
+    m_answers = new QButtonGroup(this);
+    const QFont answerFont = fonts::screenFont(fonts::timesNewRoman, 20.25);
+    for (int choice = 1; choice <= noAnswer; ++choice) {
+        const QRectF place(2400, 5400 + 600 * (choice - 1), 6975, 525);
+        QRadioButton *option = optionButton(client(), QStringLiteral("Option1(%1)").arg(choice),
+                                            QString(), place, answerFont, colours::commandText);
+        m_answers->addButton(option, choice);
+    }
+    answerOption(noAnswer)->hide();
+
+    m_buttons
+        ->add(PreviousCommand, QStringLiteral("<< Previous Question"), {2040, 7920, 3765, 495},
+              look)
+        ->hide();
+    m_buttons->add(NextCommand, QStringLiteral("Next Question >>"), {6000, 7920, 3765, 495}, look);
+    m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
+    connect(m_buttons, &ButtonArray::clicked, this, &QuizScreen::clicked);
+}
+
+QRadioButton *QuizScreen::answerOption(int choice) const
+{
+    return qobject_cast<QRadioButton *>(m_answers->button(choice));
+}
+
+void QuizScreen::load()
+{
+    setupScreen();
+    QuizRun(context().state).start();
+    for (int choice = 1; choice < noAnswer; ++choice)
+        controls::setBackColour(answerOption(choice), colours::frame);
+    m_title->setText(context().state.questionSet.title);
+    showQuest();
+}
+
+void QuizScreen::setPicture(const QString &path)
+{
+    m_picture->loadPicture(path);
+}
+
+void QuizScreen::setHeading(const QString &heading)
+{
+    m_heading->setText(heading);
+}
+
+void QuizScreen::setPrintWorksheetVisible(bool visible)
+{
+    m_buttons->at(PrintCommand)->setVisible(visible);
+}
+
+void QuizScreen::showQuest()
+{
+    const QuizRun run(context().state);
+    answerOption(noAnswer)->setChecked(true);
+    m_buttons->at(PreviousCommand)->setVisible(!run.isFirst());
+    m_buttons->at(NextCommand)
+        ->setText(run.isLast() ? QStringLiteral("Check Score >>")
+                               : QStringLiteral("Next Question >>"));
+    m_questionNumber->setText(QStringLiteral("Question") + numberText(run.number()));
+    const Question &question = run.current();
+    m_questionText->setText(question.text);
+    for (int choice = 1; choice < noAnswer; ++choice)
+        answerOption(choice)->setText(question.answers.at(choice - 1));
+    // The pupil starts each question at its answers; no answer is chosen for them.
+    if (isVisible())
+        answerOption(1)->setFocus(Qt::OtherFocusReason);
+}
+
+void QuizScreen::clicked(int index)
+{
+    switch (index) {
+    case PreviousCommand:
+        previousQuestion();
+        break;
+    case NextCommand:
+        nextQuestion();
+        break;
+    case ExitCommand:
+        context().screens().unload(this);
+        break;
+    default:
+        break;
+    }
+}
+
+void QuizScreen::previousQuestion()
+{
+    QuizRun(context().state).previous();
+    showQuest();
+}
+
+void QuizScreen::nextQuestion()
+{
+    if (QuizRun(context().state).next(chosenAnswer()))
+        scoreQuiz();
+    else
+        showQuest();
+}
+
+int QuizScreen::chosenAnswer() const
+{
+    const int checked = m_answers->checkedId();
+    return checked >= 1 && checked < noAnswer ? checked : 0;
+}
+
+void QuizScreen::scoreQuiz()
+{
+    AppState &state = context().state;
+    Screens &screens = context().screens();
+    const QStringList wrong = QuizRun(state).score();
+    // The review is only loaded when there is something to review.
+    if (!wrong.isEmpty()) {
+        WrongAnswersScreen *review = screens.touch<WrongAnswersScreen>();
+        review->setLines(wrong);
+        review->setTitle(m_title->text());
+    }
+    state.quizHeading = m_heading->text();
+    // The results screen reads the final score as it loads.
+    screens.touch<ResultsScreen>()->revealAction();
+    screens.show<ResultsScreen>();
+    screens.unload(this);
+}

@@ -1,0 +1,22 @@
+#include "quiz/scoretext.h"
+
+QString numberText(int number)
+{
+    // A negative number carries its sign where the blank would be.
+    return number < 0 ? QString::number(number) : QLatin1Char(' ') + QString::number(number);
+}
+
+QString scoreMessage(const QString &opening, int score, int outOf)
+{
+    return opening + numberText(score) + QStringLiteral(" out of") + numberText(outOf) +
+           QLatin1Char('.');
+}
+
+Praise praiseFor(int score, int outOf)
+{
+    if (score == outOf)
+        return Praise::FullMarks;
+    if (score == outOf - 1 || score == outOf - 2)
+        return Praise::NearlyThere;
+    return Praise::KeepTrying;
+}

@@ -1,0 +1,146 @@
+#include "shell/topichub.h"
+
+#include "app/appcontext.h"
+#include "quiz/questionset.h"
+#include "quiz/quizscreen.h"
+#include "shell/mainmenu.h"
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/pictureview.h"
+#include "ui/twips.h"
+
+const QString TopicHub::questionSetPath = QStringLiteral("multiple\\Tomas Verrin.txt");
+
+namespace {
+
+// Centred across the screen's outer width, as the pictures always have been.
+void centreAcross(PictureView *view, double top)
+{
+    const QSizeF size = view->picture().sizeTwips();
+    placeTwips(view, (Twips::screenWidth - size.width()) / 2, top, size.width(), size.height());
+}
+
+void loadPictureInto(Screen *screen, const QString &control, const QString &path)
+{
+    if (auto *view = screen->findChild<PictureView *>(control))
+        view->loadPicture(path);
+}
+
+} // namespace
+
+TopicHub::TopicHub(AppContext &context) : Screen(context, QStringLiteral("braille"))
+{
+    controls::textLabel(client(), QStringLiteral("Label1"), QStringLiteral("Tomas Verrin"),
+                        {240, 0, 6120, 900}, fonts::screenFont(fonts::timesNewRoman, 27.75, true),
+                        colours::commandText, Qt::AlignLeft | Qt::AlignVCenter);
+    m_picture = new PictureView(client());
+    m_picture->setObjectName(QStringLiteral("Image1"));
+    placeTwips(m_picture, 3900, 1200, 4200, 4200);
+    m_cipherPicture = new PictureView(client());
+    m_cipherPicture->setObjectName(QStringLiteral("Image2"));
+    placeTwips(m_cipherPicture, 3667.5, 5880, 4665, 1515);
+
+    m_buttons = new ButtonArray(client(), QStringLiteral("Label3"));
+    const ButtonArray::Look look = ButtonArray::commandLook();
+    // Created in reading order, so the keyboard visits them as the eye does.
+    m_buttons->add(KeyFactsActivity, QStringLiteral("Key Facts"), {6360, 120, 1995, 495}, look);
+    m_buttons->add(NotesActivity, QStringLiteral("Teacher's Notes"), {8640, 120, 3195, 495}, look);
+    m_buttons->add(QuizActivity, QStringLiteral("Multiple Choice"), {120, 7920, 3195, 495}, look);
+    m_buttons->add(CipherActivity, QStringLiteral("Braille Cipher"), {3600, 7920, 3195, 495}, look);
+    m_buttons->add(TimelineActivity, QStringLiteral("Braille Timeline"), {7080, 7920, 3195, 495},
+                   look);
+    m_buttons->add(ExitHub, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
+    connect(m_buttons, &ButtonArray::clicked, this, &TopicHub::clicked);
+}
+
+void TopicHub::load()
+{
+    setupScreen();
+    setBackColour(colours::frame);
+    m_picture->loadPicture(QStringLiteral("Images\\braille2.jpg"));
+    m_cipherPicture->loadPicture(QStringLiteral("Images\\braillecipher.jpg"));
+    centreAcross(m_picture, 1200);
+    centreAcross(m_cipherPicture, 5880);
+}
+
+void TopicHub::clicked(int index)
+{
+    switch (index) {
+    case QuizActivity:
+        openQuiz();
+        break;
+    case CipherActivity:
+        openCipher();
+        break;
+    case ExitHub:
+        exitHub();
+        break;
+    case TimelineActivity:
+        context().screens().show(QStringLiteral("brailleord"));
+        break;
+    case KeyFactsActivity:
+        openNotes(3, QStringLiteral("key braille"));
+        break;
+    case NotesActivity:
+        openNotes(2, QStringLiteral("braille"));
+        break;
+    default:
+        break;
+    }
+}
+
+void TopicHub::openQuiz()
+{
+    AppState &state = context().state;
+    // Read afresh every time, so an edited file takes effect at the next quiz; a file that
+    // cannot be read whole leaves the last set as it was and opens nothing.
+    QString error;
+    if (!readQuestionSetFile(questionSetPath, state.questionSet, &error)) {
+        context().services.dialogs->inform(
+            QStringLiteral("The quiz could not be opened: the file \"%1\" is missing or "
+                           "incomplete.")
+                .arg(questionSetPath));
+        return;
+    }
+    Screens &screens = context().screens();
+    QuizScreen *quiz = screens.touch<QuizScreen>();
+    quiz->setPicture(QStringLiteral("images\\braillesm.jpg"));
+    quiz->setHeading(QStringLiteral("Zorvanel"));
+    screens.show<QuizScreen>();
+}
+
+void TopicHub::openCipher()
+{
+    Screens &screens = context().screens();
+    // Its load gives it the common caption; the activity's own name goes on afterwards.
+    if (Screen *cipher = screens.touch(QStringLiteral("braillelab"))) {
+        cipher->setCaption(m_buttons->at(CipherActivity)->text());
+        screens.show(QStringLiteral("braillelab"));
+    }
+}
+
+void TopicHub::openNotes(int pageCount, const QString &pageSet)
+{
+    // The viewer reads both values when it loads, so they are set first.
+    AppState &state = context().state;
+    state.viewerPageCount = pageCount;
+    state.viewerPageSet = pageSet;
+    Screens &screens = context().screens();
+    Screen *viewer = screens.touch(QStringLiteral("teacher"));
+    if (!viewer)
+        return;
+    const QString firstPage = pageSet + QStringLiteral("a.wmf");
+    loadPictureInto(viewer, QStringLiteral("Image1"), QStringLiteral("wmf\\") + firstPage);
+    loadPictureInto(viewer, QStringLiteral("Image2"), QStringLiteral("wmf2\\") + firstPage);
+    screens.show(QStringLiteral("teacher"));
+}
+
+void TopicHub::exitHub()
+{
+    Screens &screens = context().screens();
+    screens.show<MainMenu>();
+    screens.unload(this);
+}

@@ -1,0 +1,255 @@
+#include "app/appstate.h"
+#include "platform/textfile.h"
+#include "quiz/questionset.h"
+#include "quiz/quizrun.h"
+#include "quiz/scoretext.h"
+#include "testfiles.h"
+
+#include <QBuffer>
+#include <QtTest>
+
+namespace {
+
+// A set whose every text says where it belongs, so a field read into the wrong place shows.
+QuestionSet numberedSet(const QString &title = QStringLiteral("Rivers, Lakes"))
+{
+    QuestionSet set;
+    set.title = title;
+    for (int q = 1; q <= QuestionSet::questionCount; ++q) {
+        Question &question = set.question(q);
+        question.text = QStringLiteral("Question %1, please").arg(q);
+        for (int a = 0; a < 4; ++a)
+            question.answers.at(a) = QStringLiteral("Q%1 answer %2").arg(q).arg(a + 1);
+        question.correctAnswer = QString::number((q - 1) % 4 + 1);
+    }
+    return set;
+}
+
+QByteArray fileFrom(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += windows1252::encode(line) + "\r\n";
+    return bytes;
+}
+
+bool loadBytes(const QByteArray &bytes, QuestionSet &set)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return loadQuest(buffer, set);
+}
+
+} // namespace
+
+class QuestionSetTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commasTravelAsAmpersands()
+    {
+        QuestionSet set = numberedSet();
+        set.question(1).answers.at(0) = QStringLiteral("Salt & Pepper");
+        const QStringList lines = questionSetLines(set);
+        QCOMPARE(lines.at(0), QStringLiteral("Rivers& Lakes"));
+        QCOMPARE(lines.at(3), QStringLiteral("Salt & Pepper"));
+        QVERIFY(!lines.join(QString()).contains(u','));
+
+        QuestionSet read;
+        QVERIFY(loadBytes(fileFrom(lines), read));
+        QCOMPARE(read.title, QStringLiteral("Rivers, Lakes"));
+        QCOMPARE(read.question(1).answers.at(0), QStringLiteral("Salt , Pepper"));
+        QCOMPARE(read.question(1).text, QStringLiteral("Question 1, please"));
+    }
+
+    void theLayoutPutsEachFieldOnItsLine()
+    {
+        const QStringList lines = questionSetLines(numberedSet());
+        QCOMPARE(lines.size(), 72);
+        // Line numbers as people count them, from 1.
+        QCOMPARE(lines.at(22 - 1), QStringLiteral("3"));
+        QCOMPARE(lines.at(66 - 1), QStringLiteral("Question 10& please"));
+        QCOMPARE(lines.at(72 - 1), QStringLiteral(" "));
+        for (int q = 0; q <= 10; ++q)
+            QCOMPARE(lines.at(1 + 7 * q), QStringLiteral(" "));
+    }
+
+    void blanksAndQuotesAreReadAsTheAuthorMeantThem()
+    {
+        QStringList lines = questionSetLines(numberedSet(QStringLiteral("Ends with a blank ")));
+        lines[2] = QStringLiteral("   \"Who?\" she asked");
+        lines[3] = QStringLiteral("\tTabbed answer");
+        lines[1] = QStringLiteral("anything in one field");
+        QuestionSet read;
+        QVERIFY(loadBytes(fileFrom(lines), read));
+        QCOMPARE(read.title, QStringLiteral("Ends with a blank "));
+        QCOMPARE(read.question(1).text, QStringLiteral("\"Who?\" she asked"));
+        QCOMPARE(read.question(1).answers.at(0), QStringLiteral("Tabbed answer"));
+    }
+
+    void extraLinesAreIgnoredAndAShortFileFails()
+    {
+        const QStringList lines = questionSetLines(numberedSet());
+        QuestionSet read;
+        QVERIFY(loadBytes(fileFrom(lines + QStringList{QStringLiteral("extra"), {}}), read));
+        QCOMPARE(read.question(10).answers.at(3), QStringLiteral("Q10 answer 4"));
+
+        // 71 lines: all ten questions are stored before the last separator is missed.
+        QuestionSet partial;
+        QVERIFY(!loadBytes(fileFrom(lines.mid(0, 71)), partial));
+        QCOMPARE(partial.question(10).correctAnswer, QStringLiteral("2"));
+
+        // A comma in a hand-edited file splits a line into two fields and shifts the rest.
+        QStringList edited = lines;
+        edited[2] = QStringLiteral("One, two");
+        QuestionSet shifted;
+        QVERIFY(loadBytes(fileFrom(edited), shifted));
+        QCOMPARE(shifted.question(1).text, QStringLiteral("One"));
+        QCOMPARE(shifted.question(1).answers.at(0), QStringLiteral("two"));
+    }
+
+    void aFileIsReadWholeOrNotAtAll()
+    {
+        WorkingFolder folder;
+        const QuestionSet before = numberedSet(QStringLiteral("Before"));
+        QuestionSet set = before;
+        QString error;
+        QVERIFY(!readQuestionSetFile(QStringLiteral("multiple\\missing.txt"), set, &error));
+        QVERIFY(!error.isEmpty());
+
+        QuestionSet other = numberedSet(QStringLiteral("Other"));
+        other.question(1).text = QStringLiteral("Changed");
+        writeBytes(QStringLiteral("multiple/short.txt"),
+                   fileFrom(questionSetLines(other).mid(0, 30)));
+        QVERIFY(!readQuestionSetFile(QStringLiteral("multiple\\short.txt"), set, &error));
+        QCOMPARE(set.title, before.title);
+        QCOMPARE(set.question(1).text, before.question(1).text);
+    }
+
+    void aSetSurvivesTheWriterAndTheReaderByteForByte()
+    {
+        WorkingFolder folder;
+        QVERIFY(QDir().mkdir(QStringLiteral("multiple")));
+        QuestionSet set = numberedSet(QStringLiteral("Café, crème & co"));
+        set.question(7).text = QStringLiteral("What costs €5, not £5?");
+        set.question(9).answers.at(2) = QStringLiteral("“Quoted” – dashed");
+        QVERIFY(writeQuestionSetFile(QStringLiteral("multiple\\Round.txt"), set));
+
+        const QByteArray bytes = fileBytes(QStringLiteral("multiple/Round.txt"));
+        QCOMPARE(bytes.count("\r\n"), 72);
+        QVERIFY(bytes.endsWith(" \r\n"));
+        QVERIFY(!bytes.contains(','));
+        QVERIFY(bytes.contains("\x80"
+                               "5")); // the euro sign in the code page
+
+        QuestionSet read;
+        QVERIFY(readQuestionSetFile(QStringLiteral("MULTIPLE/round.TXT"), read));
+        // Every comma comes back; the author's own '&' comes back as a comma too.
+        QCOMPARE(read.title, QStringLiteral("Café, crème , co"));
+        QCOMPARE(read.question(7).text, set.question(7).text);
+        QCOMPARE(read.question(9).answers.at(2), set.question(9).answers.at(2));
+        QVERIFY(writeQuestionSetFile(QStringLiteral("multiple/Again.txt"), read));
+        QCOMPARE(fileBytes(QStringLiteral("multiple/Again.txt")), bytes);
+    }
+
+    void onlyOneToFourIsARightAnswer()
+    {
+        const QList<QPair<QString, int>> cases = {{"1", 1}, {"4", 4}, {"2 ", 2}, {"0", 0}, {"5", 0},
+                                                  {"x", 0}, {"", 0},  {"12", 0}, {"-1", 0}};
+        for (const auto &[text, choice] : cases) {
+            Question question;
+            question.correctAnswer = text;
+            QCOMPARE(question.correctChoice(), choice);
+        }
+    }
+};
+
+class QuizRunTest final : public QObject
+{
+    Q_OBJECT
+
+    // Answers every question with `chosen(q)` and scores the run.
+    static QStringList run(AppState &state, const std::function<int(int)> &chosen)
+    {
+        QuizRun quiz(state);
+        quiz.start();
+        while (!quiz.next(chosen(quiz.number()))) {
+        }
+        return quiz.score();
+    }
+
+private slots:
+    void wrongAnswersAreListedInQuestionOrder()
+    {
+        AppState state;
+        state.questionSet = numberedSet();
+        const QStringList wrong = run(state, [&](int q) {
+            const int right = state.questionSet.question(q).correctChoice();
+            return q == 2 || q == 7 ? right % 4 + 1 : right;
+        });
+        QCOMPARE(state.score, 8);
+        QCOMPARE(state.scoreOutOf, 10);
+        QCOMPARE(wrong, (QStringList{QStringLiteral(" 2. Question 2, please"),
+                                     QStringLiteral(" 7. Question 7, please")}));
+        QCOMPARE(state.marks.at(2), 0);
+        QCOMPARE(state.marks.at(3), 1);
+    }
+
+    void goingBackAndLeavingAQuestionUnansweredScoresIt0()
+    {
+        AppState state;
+        state.questionSet = numberedSet();
+        QuizRun quiz(state);
+        quiz.start();
+        QVERIFY(quiz.isFirst());
+        quiz.previous(); // nowhere before the first
+        QCOMPARE(quiz.number(), 1);
+        for (int q = 1; q <= 4; ++q)
+            quiz.next(state.questionSet.question(q).correctChoice());
+        quiz.previous();
+        QCOMPARE(quiz.number(), 4);
+        QCOMPARE(state.marks.at(4), 1);
+        QVERIFY(!quiz.next(0));
+        QCOMPARE(state.marks.at(4), 0);
+    }
+
+    void aDamagedRightAnswerCannotBeScored()
+    {
+        AppState state;
+        state.questionSet = numberedSet();
+        state.questionSet.question(5).correctAnswer = QStringLiteral("5");
+        state.questionSet.question(6).correctAnswer = QStringLiteral("zero");
+        // Even the hidden "no answer" choice must not count as right.
+        const QStringList wrong = run(state, [&](int q) {
+            return q == 5 ? 5 : q == 6 ? 0 : state.questionSet.question(q).correctChoice();
+        });
+        QCOMPARE(state.score, 8);
+        QCOMPARE(wrong.size(), 2);
+        QVERIFY(wrong.at(0).startsWith(QStringLiteral(" 5. ")));
+    }
+
+    void praiseAndMessagesFollowTheScore()
+    {
+        QCOMPARE(praiseFor(10, 10), Praise::FullMarks);
+        QCOMPARE(praiseFor(9, 10), Praise::NearlyThere);
+        QCOMPARE(praiseFor(8, 10), Praise::NearlyThere);
+        QCOMPARE(praiseFor(7, 10), Praise::KeepTrying);
+        QCOMPARE(praiseFor(0, 10), Praise::KeepTrying);
+        QCOMPARE(scoreMessage(QStringLiteral("You have scored"), 7, 10),
+                 QStringLiteral("You have scored 7 out of 10."));
+        QCOMPARE(numberText(3), QStringLiteral(" 3"));
+        QCOMPARE(numberText(-2), QStringLiteral("-2"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QuestionSetTest sets;
+    QuizRunTest runs;
+    return QTest::qExec(&sets, argc, argv) | QTest::qExec(&runs, argc, argv);
+}
+
+#include "test_questionset.moc"

@@ -1,0 +1,390 @@
+#include "app/application.h"
+#include "platform/textfile.h"
+#include "quiz/questionset.h"
+#include "quiz/quizscreen.h"
+#include "quiz/resultsscreen.h"
+#include "quiz/wronganswersscreen.h"
+#include "shell/mainmenu.h"
+#include "shell/startup.h"
+#include "shell/topichub.h"
+#include "testservices.h"
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/pictureview.h"
+#include "ui/twips.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+const QString topicFile = QStringLiteral("multiple/Tomas Verrin.txt");
+
+// Question q's right answer is (q - 1) % 4 + 1, so the right answers move around.
+int rightAnswer(int q)
+{
+    return (q - 1) % 4 + 1;
+}
+
+QByteArray topicSet(const QString &title, const QString &firstQuestion = QStringLiteral("First?"))
+{
+    QuestionSet set;
+    set.title = title;
+    for (int q = 1; q <= QuestionSet::questionCount; ++q) {
+        Question &question = set.question(q);
+        question.text = q == 1 ? firstQuestion : QStringLiteral("Question number %1?").arg(q);
+        for (int a = 0; a < 4; ++a)
+            question.answers.at(a) = QStringLiteral("Answer %1 to %2").arg(a + 1).arg(q);
+        question.correctAnswer = QString::number(rightAnswer(q));
+    }
+    QByteArray bytes;
+    for (const QString &line : questionSetLines(set))
+        bytes += windows1252::encode(line) + "\r\n";
+    return bytes;
+}
+
+void click(ButtonLabel *label)
+{
+    QVERIFY(label && label->isVisible());
+    QTest::mouseClick(label, Qt::LeftButton);
+}
+
+template <class T> QString textOf(QWidget *screen, const QString &name)
+{
+    auto *widget = screen->findChild<T *>(name);
+    return widget ? widget->text() : QStringLiteral("<no %1>").arg(name);
+}
+
+// A pupil at the topic hub, opened from the main menu as in class.
+struct Pupil
+{
+    TestProgram program;
+    MainMenu *menu = nullptr;
+    TopicHub *hub = nullptr;
+
+    explicit Pupil(const QByteArray &set = topicSet(QStringLiteral("Tomas Verrin")))
+    {
+        if (!set.isNull())
+            program.writeFile(topicFile, set);
+        menu = startProgram(program.context());
+        click(menu->entries()->at(MainMenu::TopicEntry));
+        hub = screens().find<TopicHub>();
+    }
+
+    Screens &screens() { return program.context().screens(); }
+    AppState &state() { return program.context().state; }
+
+    QuizScreen *openQuiz()
+    {
+        click(hub->buttons()->at(TopicHub::QuizActivity));
+        return screens().find<QuizScreen>();
+    }
+
+    // Answers every question with chosen(q) (0 leaves it unanswered) through to the results.
+    ResultsScreen *takeQuiz(const std::function<int(int)> &chosen)
+    {
+        QuizScreen *quiz = openQuiz();
+        for (int q = 1; q <= QuestionSet::questionCount; ++q) {
+            answer(quiz, chosen(q));
+            click(quiz->buttons()->at(QuizScreen::NextCommand));
+        }
+        return screens().find<ResultsScreen>();
+    }
+
+    static void answer(QuizScreen *quiz, int choice)
+    {
+        if (choice == 0)
+            return;
+        QRadioButton *option = quiz->answerOption(choice);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+        QVERIFY(option->isChecked());
+    }
+};
+
+QStringList shownLines(WrongAnswersScreen *review)
+{
+    QStringList lines;
+    for (int k = 0; k < WrongAnswersScreen::lineCount; ++k) {
+        auto *line = review->findChild<QLabel *>(QStringLiteral("Label2(%1)").arg(k));
+        if (line->isVisibleTo(review))
+            lines << line->text();
+    }
+    return lines;
+}
+
+// Stands in for an activity of the topic that another part of the program provides.
+class RecordingViewer : public Screen
+{
+public:
+    explicit RecordingViewer(AppContext &context) : Screen(context, QStringLiteral("teacher"))
+    {
+        for (const char *name : {"Image1", "Image2"}) {
+            auto *view = new PictureView(client());
+            view->setObjectName(QLatin1String(name));
+        }
+    }
+    void load() override
+    {
+        setupScreen();
+        pageCountAtLoad = context().state.viewerPageCount;
+    }
+    int pageCountAtLoad = -1;
+};
+
+class CipherStandIn : public Screen
+{
+public:
+    explicit CipherStandIn(AppContext &context) : Screen(context, QStringLiteral("braillelab")) {}
+    void load() override { setupScreen(); }
+};
+
+} // namespace
+
+class QuizScreensTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void theHubOpensFromTheMenuAndGoesBackToIt()
+    {
+        Pupil pupil;
+        QVERIFY(pupil.hub && pupil.hub->isVisible());
+        QCOMPARE(pupil.screens().front(), pupil.hub);
+        QCOMPARE(pupil.hub->caption(), QStringLiteral("Zorvanel"));
+        QCOMPARE(textOf<QLabel>(pupil.hub, QStringLiteral("Label1")),
+                 QStringLiteral("Tomas Verrin"));
+
+        pupil.state().soundOn = 0; // as the menu left it
+        click(pupil.hub->buttons()->at(TopicHub::ExitHub));
+        QCOMPARE(pupil.screens().front(), pupil.menu);
+        QCOMPARE(pupil.screens().find<MainMenu>(), pupil.menu);
+        QVERIFY(!pupil.screens().find<TopicHub>());
+        QCOMPARE(pupil.state().soundOn, 0);
+    }
+
+    void theHubCentresItsPicturesAcrossTheScreen()
+    {
+        TestProgram program;
+        QDir(program.folder()).mkpath(QStringLiteral("Images"));
+        QImage wide(400, 100, QImage::Format_RGB32); // 6000 twips across
+        wide.fill(Qt::red);
+        wide.save(program.folder() + QStringLiteral("/Images/braille2.jpg"), "JPG");
+        QImage small(40, 20, QImage::Format_RGB32);
+        small.fill(Qt::blue);
+        small.save(program.folder() + QStringLiteral("/Images/braillecipher.jpg"), "JPG");
+        startProgram(program.context());
+        auto *hub = program.context().screens().touch<TopicHub>();
+        auto *picture = hub->findChild<PictureView *>(QStringLiteral("Image1"));
+        QCOMPARE(picture->geometry(), Twips::toPixels(3000, 1200, 6000, 1500));
+        auto *cipher = hub->findChild<PictureView *>(QStringLiteral("Image2"));
+        QCOMPARE(cipher->geometry(), Twips::toPixels(5700, 5880, 600, 300));
+    }
+
+    void theHubSetsUpTheActivitiesBeforeTheyLoad()
+    {
+        Pupil pupil;
+        pupil.screens().declare<RecordingViewer>(QStringLiteral("teacher"));
+        pupil.screens().declare<CipherStandIn>(QStringLiteral("braillelab"));
+        click(pupil.hub->buttons()->at(TopicHub::KeyFactsActivity));
+        auto *viewer = pupil.screens().find<RecordingViewer>();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->pageCountAtLoad, 3);
+        QCOMPARE(pupil.state().viewerPageSet, QStringLiteral("key braille"));
+        pupil.screens().unload(viewer);
+        click(pupil.hub->buttons()->at(TopicHub::NotesActivity));
+        QCOMPARE(pupil.screens().find<RecordingViewer>()->pageCountAtLoad, 2);
+        QCOMPARE(pupil.state().viewerPageSet, QStringLiteral("braille"));
+
+        click(pupil.hub->buttons()->at(TopicHub::CipherActivity));
+        QCOMPARE(pupil.screens().front()->caption(), QStringLiteral("Braille Cipher"));
+        // The timeline is not declared here: its button does nothing.
+        Screen *before = pupil.screens().front();
+        click(pupil.hub->buttons()->at(TopicHub::TimelineActivity));
+        QCOMPARE(pupil.screens().front(), before);
+    }
+
+    void twoWrongAnswersGiveGoodWorkAndTheirTwoLines()
+    {
+        Pupil pupil;
+        QuizScreen *quiz = pupil.openQuiz();
+        QCOMPARE(pupil.screens().front(), quiz);
+        QCOMPARE(textOf<QLabel>(quiz, QStringLiteral("Label5")), QStringLiteral("Zorvanel"));
+        QCOMPARE(textOf<QLabel>(quiz, QStringLiteral("Label6")), QStringLiteral("Tomas Verrin"));
+        QVERIFY(!quiz->findChild<PictureView *>(QStringLiteral("Picture1"))->picture().isNull() ||
+                !QFile::exists(QStringLiteral("Images/braillesm.jpg")));
+        QVERIFY(!quiz->buttons()->at(QuizScreen::PrintCommand)->isVisible());
+        pupil.screens().unload(quiz);
+
+        ResultsScreen *results = pupil.takeQuiz(
+            [](int q) { return q == 2 || q == 7 ? rightAnswer(q) % 4 + 1 : rightAnswer(q); });
+        QVERIFY(results && results->isVisible());
+        QCOMPARE(pupil.screens().front(), results);
+        QVERIFY(!pupil.screens().find<QuizScreen>());
+        QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label1")),
+                 QStringLiteral("Good work. You have scored 8 out of 10."));
+        ButtonLabel *action = results->buttons()->at(ResultsScreen::ActionCommand);
+        QCOMPARE(action->text(), QStringLiteral("Check Wrong Answers"));
+        QVERIFY(results->findChild<QLabel *>(QStringLiteral("Label5"))->isVisible());
+        QVERIFY(!results->findChild<QLineEdit *>(QStringLiteral("Text1"))->isVisible());
+        QCOMPARE(pupil.state().quizHeading, QStringLiteral("Zorvanel"));
+
+        auto *review = pupil.screens().find<WrongAnswersScreen>();
+        QVERIFY(review && !review->isVisible());
+        click(action);
+        QCOMPARE(pupil.screens().front(), review);
+        QCOMPARE(shownLines(review), (QStringList{QStringLiteral(" 2. Question number 2?"),
+                                                  QStringLiteral(" 7. Question number 7?")}));
+        QCOMPARE(textOf<QLabel>(review, QStringLiteral("Label6")), QStringLiteral("Tomas Verrin"));
+
+        // Leaving the review closes the results too: the hub is in front again.
+        click(review->findChild<ButtonLabel *>(QStringLiteral("Label3(1)")));
+        QCOMPARE(pupil.screens().front(), pupil.hub);
+        QVERIFY(!pupil.screens().find<ResultsScreen>());
+        QVERIFY(!pupil.screens().find<WrongAnswersScreen>());
+    }
+
+    void fullMarksAskForTheName()
+    {
+        Pupil pupil;
+        ResultsScreen *results = pupil.takeQuiz(rightAnswer);
+        QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label1")),
+                 QStringLiteral("Excellent work. You have scored 10 out of 10."));
+        QCOMPARE(results->buttons()->at(ResultsScreen::ActionCommand)->text(),
+                 QStringLiteral("Print Certificate"));
+        QVERIFY(!pupil.screens().find<WrongAnswersScreen>());
+        auto *name = results->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        QVERIFY(name->isVisible());
+        QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label5")), QString());
+        QVERIFY(!results->findChild<QLabel *>(QStringLiteral("Label6"))->isVisible());
+        QTRY_COMPARE(results->focusWidget(), name);
+        QTRY_VERIFY(
+            !results->findChild<PictureView *>(QStringLiteral("Picture1"))->picture().isNull() ||
+            !QFile::exists(QStringLiteral("Images/hadleysm.jpg")));
+        QTest::keyClicks(name, QStringLiteral("Alexandra Josephine Montgomery-Smith"));
+        QCOMPARE(results->pupilName().size(), ResultsScreen::maxNameLength);
+
+        click(results->buttons()->at(ResultsScreen::ExitCommand));
+        QCOMPARE(pupil.screens().front(), pupil.hub);
+    }
+
+    void nothingAnsweredListsEveryQuestion()
+    {
+        Pupil pupil;
+        ResultsScreen *results = pupil.takeQuiz([](int) { return 0; });
+        QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label1")),
+                 QStringLiteral("You have scored 0 out of 10."));
+        auto *review = pupil.screens().find<WrongAnswersScreen>();
+        const QStringList lines = shownLines(review);
+        QCOMPARE(lines.size(), 10);
+        QCOMPARE(lines.first(), QStringLiteral(" 1. First?"));
+        QCOMPARE(lines.last(), QStringLiteral(" 10. Question number 10?"));
+        // Exit on the results closes the unseen review with it.
+        click(results->buttons()->at(ResultsScreen::ExitCommand));
+        QVERIFY(!pupil.screens().find<WrongAnswersScreen>());
+        QCOMPARE(pupil.screens().front(), pupil.hub);
+    }
+
+    void movingBackAsksTheQuestionAfresh()
+    {
+        Pupil pupil;
+        QuizScreen *quiz = pupil.openQuiz();
+        ButtonLabel *previous = quiz->buttons()->at(QuizScreen::PreviousCommand);
+        ButtonLabel *next = quiz->buttons()->at(QuizScreen::NextCommand);
+        QVERIFY(!previous->isVisible());
+        for (int q = 1; q <= 4; ++q) {
+            Pupil::answer(quiz, rightAnswer(q));
+            click(next);
+        }
+        QVERIFY(previous->isVisible());
+        click(previous);
+        QCOMPARE(textOf<QLabel>(quiz, QStringLiteral("Label4")), QStringLiteral("Question 4"));
+        for (int choice = 1; choice <= 4; ++choice)
+            QVERIFY(!quiz->answerOption(choice)->isChecked());
+        QCOMPARE(quiz->focusWidget(), quiz->answerOption(1));
+        click(next); // left unanswered this time
+        for (int q = 5; q <= 9; ++q) {
+            Pupil::answer(quiz, rightAnswer(q));
+            click(next);
+        }
+        QCOMPARE(next->text(), QStringLiteral("Check Score >>"));
+        click(previous);
+        QCOMPARE(next->text(), QStringLiteral("Next Question >>"));
+        Pupil::answer(quiz, rightAnswer(9));
+        click(next);
+        Pupil::answer(quiz, rightAnswer(10));
+        click(next);
+        auto *review = pupil.screens().find<WrongAnswersScreen>();
+        QCOMPARE(shownLines(review), QStringList{QStringLiteral(" 4. Question number 4?")});
+        QCOMPARE(pupil.state().score, 9);
+    }
+
+    void exitMidQuizOpensNothing()
+    {
+        Pupil pupil;
+        QuizScreen *quiz = pupil.openQuiz();
+        Pupil::answer(quiz, rightAnswer(1));
+        click(quiz->buttons()->at(QuizScreen::NextCommand));
+        click(quiz->buttons()->at(QuizScreen::ExitCommand));
+        QCOMPARE(pupil.screens().front(), pupil.hub);
+        QVERIFY(!pupil.screens().find<QuizScreen>());
+        QVERIFY(!pupil.screens().find<ResultsScreen>());
+        QVERIFY(!pupil.screens().find<WrongAnswersScreen>());
+        QCOMPARE(pupil.state().score, 0);
+    }
+
+    void eachQuizReadsTheFileAfresh()
+    {
+        Pupil pupil;
+        QuizScreen *quiz = pupil.openQuiz();
+        QCOMPARE(textOf<QLabel>(quiz, QStringLiteral("Label2")), QStringLiteral("First?"));
+        click(quiz->buttons()->at(QuizScreen::ExitCommand));
+
+        pupil.program.writeFile(
+            topicFile, topicSet(QStringLiteral("Edited, again"), QStringLiteral("Changed first?")));
+        quiz = pupil.openQuiz();
+        QCOMPARE(textOf<QLabel>(quiz, QStringLiteral("Label2")), QStringLiteral("Changed first?"));
+        QCOMPARE(textOf<QLabel>(quiz, QStringLiteral("Label6")), QStringLiteral("Edited, again"));
+        QCOMPARE(textOf<QLabel>(quiz, QStringLiteral("Label4")), QStringLiteral("Question 1"));
+    }
+
+    void aMissingOrShortTopicFileIsReportedAndOpensNothing()
+    {
+        Pupil pupil;
+        click(pupil.hub->buttons()->at(TopicHub::QuizActivity));
+        click(pupil.screens().find<QuizScreen>()->buttons()->at(QuizScreen::ExitCommand));
+        const QString title = pupil.state().questionSet.title;
+
+        const QByteArray whole = topicSet(QStringLiteral("Half"));
+        pupil.program.writeFile(topicFile, whole.left(whole.size() / 2));
+        click(pupil.hub->buttons()->at(TopicHub::QuizActivity));
+        QVERIFY(QFile::remove(topicFile));
+        click(pupil.hub->buttons()->at(TopicHub::QuizActivity));
+
+        QCOMPARE(pupil.program.dialogs().messages.size(), 2);
+        QVERIFY(
+            pupil.program.dialogs().messages.at(0).contains(QStringLiteral("could not be opened")));
+        QVERIFY(!pupil.screens().find<QuizScreen>());
+        QCOMPARE(pupil.screens().front(), pupil.hub);
+        QCOMPARE(pupil.state().questionSet.title, title);
+    }
+
+    void aDamagedRightAnswerScoresNothingAndNeverCrashes()
+    {
+        QByteArray bytes = topicSet(QStringLiteral("Damaged"));
+        // Question 1's right answer is on line 8.
+        QList<QByteArray> lines = bytes.split('\n');
+        lines[7] = "9\r";
+        Pupil pupil(lines.join('\n'));
+        ResultsScreen *results = pupil.takeQuiz(rightAnswer);
+        QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label1")),
+                 QStringLiteral("Good work. You have scored 9 out of 10."));
+    }
+};
+
+QTEST_MAIN(QuizScreensTest)
+#include "test_quizscreens.moc"
