@@ -1,5 +1,6 @@
 #include "appicon.h"
 #include "braillecell.h"
+#include "cipherpicture.h"
 #include "contentfonts.h"
 #include "contentoutputs.h"
 #include "icofile.h"
@@ -52,11 +53,13 @@ private slots:
     void everyLetterHasItsOwnCell();
     void raisedTextShowsEachLettersDots_data();
     void raisedTextShowsEachLettersDots();
+    void cipherPictureSpellsItsWord();
     void iconReadsBackPixelForPixel();
     void iconKeepsOddSizesAndRefusesForeignColours();
     void picturesHaveTheirShippedSizes_data();
     void picturesHaveTheirShippedSizes();
     void emptyWorksheetIndex();
+    void committedQuizFileIsWellFormed();
 };
 
 void ContentgenTest::initTestCase()
@@ -140,6 +143,22 @@ void ContentgenTest::raisedTextShowsEachLettersDots()
     }
 }
 
+// Dark domes are raised dots; the flat places show only the paler tile at their centre.
+void ContentgenTest::cipherPictureSpellsItsWord()
+{
+    const QImage picture = drawCipherPicture();
+    QCOMPARE(cipherPictureWord(), QStringLiteral("braille"));
+    const QStringList raised = {"12", "1235", "1", "24", "123", "123", "15"};
+    for (int cell = 0; cell < raised.size(); ++cell) {
+        for (int dot = 1; dot <= 6; ++dot) {
+            const QPoint at = cipherDotCentre(cell, dot).toPoint();
+            const bool dark = qGray(picture.pixel(at)) < 100;
+            QVERIFY2(dark == raised.at(cell).contains(QString::number(dot)),
+                     qPrintable(QStringLiteral("cell %1, dot %2").arg(cell).arg(dot)));
+        }
+    }
+}
+
 void ContentgenTest::iconReadsBackPixelForPixel()
 {
     const QImage drawn = drawAppIcon();
@@ -190,6 +209,9 @@ void ContentgenTest::picturesHaveTheirShippedSizes_data()
     QTest::newRow("inventor picture") << "Images/hadleysm.jpg" << QSize(320, 240);
     QTest::newRow("publisher's logo") << "Images/logo2.jpg" << QSize(100, 139);
     QTest::newRow("application icon") << "zorvanel.ico" << QSize(32, 32);
+    QTest::newRow("topic hub picture") << "Images/braille2.jpg" << QSize(280, 280);
+    QTest::newRow("cipher picture") << "Images/braillecipher.jpg" << QSize(311, 101);
+    QTest::newRow("quiz corner picture") << "Images/braillesm.jpg" << QSize(57, 41);
 }
 
 void ContentgenTest::picturesHaveTheirShippedSizes()
@@ -205,6 +227,38 @@ void ContentgenTest::picturesHaveTheirShippedSizes()
 void ContentgenTest::emptyWorksheetIndex()
 {
     QCOMPARE(contentBytes(QStringLiteral("multiple/track.txt")), QByteArray(" 0 \r\n"));
+}
+
+// The file as committed, since that is what the program reads: title, blank, then seven lines
+// a question, and no comma anywhere, as the reader would split a text at one.
+void ContentgenTest::committedQuizFileIsWellFormed()
+{
+    QFile file(QStringLiteral(ZORVANEL_CONTENT_DIR "/multiple/Tomas Verrin.txt"));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.endsWith("\r\n"));
+    QVERIFY(!bytes.contains(','));
+    QVERIFY(bytes.contains('&'));
+    const QList<QByteArray> lines = bytes.chopped(1).split('\n');
+    QCOMPARE(lines.size(), 72);
+
+    QSet<QByteArray> rightAnswers;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray where = "line " + QByteArray::number(i + 1);
+        QVERIFY2(lines.at(i).endsWith('\r'), where);
+        const QByteArray line = lines.at(i).chopped(1);
+        QVERIFY2(!line.contains('\r'), where);
+        const int inQuestion = (i - 2) % 7;
+        if (i == 1 || (i > 1 && inQuestion == 6)) {
+            QVERIFY2(line == " ", where);
+        } else if (i > 1 && inQuestion == 5) {
+            QVERIFY2(line.size() == 1 && line.at(0) >= '1' && line.at(0) <= '4', where);
+            rightAnswers.insert(line);
+        } else {
+            QVERIFY2(!line.isEmpty() && line.at(0) != ' ' && line.at(0) != '\t', where);
+        }
+    }
+    QVERIFY2(rightAnswers.size() > 2, "the right answer should not keep one position");
 }
 
 QTEST_MAIN(ContentgenTest)

@@ -1,9 +1,13 @@
 #include "contentoutputs.h"
 
 #include "appicon.h"
+#include "cellpicture.h"
+#include "cipherpicture.h"
 #include "icofile.h"
 #include "inventorpicture.h"
 #include "publisherlogo.h"
+#include "quizcornerpicture.h"
+#include "verrinquiz.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -34,6 +38,21 @@ QByteArray publisherLogo()
     return jpegBytes(drawPublisherLogo());
 }
 
+QByteArray cellPicture()
+{
+    return jpegBytes(drawCellPicture());
+}
+
+QByteArray cipherPicture()
+{
+    return jpegBytes(drawCipherPicture());
+}
+
+QByteArray quizCornerPicture()
+{
+    return jpegBytes(drawQuizCornerPicture());
+}
+
 QByteArray appIcon()
 {
     return icofile::sixteenColourIcon(drawAppIcon());
@@ -45,8 +64,12 @@ QList<ContentFile> contentFiles()
 {
     return {
         {QStringLiteral("multiple/track.txt"), emptyWorksheetIndex},
+        {QStringLiteral("multiple/Tomas Verrin.txt"), verrinQuizFile},
         {QStringLiteral("Images/hadleysm.jpg"), inventorPicture},
         {QStringLiteral("Images/logo2.jpg"), publisherLogo},
+        {QStringLiteral("Images/braille2.jpg"), cellPicture},
+        {QStringLiteral("Images/braillecipher.jpg"), cipherPicture},
+        {QStringLiteral("Images/braillesm.jpg"), quizCornerPicture},
         {QStringLiteral("zorvanel.ico"), appIcon},
     };
 }

@@ -2,6 +2,7 @@
 
 #include "braillecell.h"
 #include "contentfonts.h"
+#include "readingfinger.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -23,7 +24,6 @@ const QColor village(34, 28, 58);
 const QColor litWindow(255, 210, 120);
 const QColor paper(244, 236, 214);
 const QColor bookCover(122, 34, 48);
-const QColor skin(240, 196, 160);
 const QColor titleColour(255, 250, 235);
 const QColor yearsColour(255, 214, 140);
 
@@ -299,43 +299,6 @@ void paintBookDots(QPainter &p)
     }
 }
 
-// A reading finger comes in from the bottom right and rests on the right page.
-void paintFinger(QPainter &p)
-{
-    const QPointF tip(236, 206);
-    p.save();
-    p.translate(tip);
-    p.rotate(-38);
-    p.setPen(Qt::NoPen);
-
-    p.setBrush(QColor(60, 40, 20, 70));
-    p.drawRoundedRect(QRectF(-7, 6, 18, 80), 9, 9);
-
-    QLinearGradient flesh(-9, 0, 9, 0);
-    flesh.setColorAt(0.0, skin.darker(125));
-    flesh.setColorAt(0.45, skin);
-    flesh.setColorAt(1.0, skin.darker(140));
-    p.setBrush(flesh);
-    QPainterPath finger;
-    finger.addRoundedRect(QRectF(-9, 0, 18, 90), 9, 9);
-    // The knuckles of the hand, beyond the edge of the picture.
-    finger.addEllipse(QPointF(8, 96), 26, 20);
-    finger.setFillRule(Qt::WindingFill);
-    p.drawPath(finger.simplified());
-
-    p.setPen(QPen(skin.darker(150), 1.0));
-    p.drawLine(QPointF(-5, 34), QPointF(4, 34));
-    p.drawLine(QPointF(-4, 37), QPointF(3, 37));
-    p.setPen(Qt::NoPen);
-
-    QLinearGradient nail(0, 3, 0, 18);
-    nail.setColorAt(0.0, QColor(252, 226, 214));
-    nail.setColorAt(1.0, QColor(232, 184, 166));
-    p.setBrush(nail);
-    p.drawRoundedRect(QRectF(-5.5, 3, 11, 15), 5, 5);
-    p.restore();
-}
-
 } // namespace
 
 QImage drawInventorPicture()
@@ -353,7 +316,8 @@ QImage drawInventorPicture()
     paintCandle(p);
     paintBook(p);
     paintBookDots(p);
-    paintFinger(p);
+    // The reading finger comes in from the bottom right and rests on the right page.
+    paintReadingFinger(p, QPointF(236, 206), -38, 1);
     paintTitle(p);
     return picture;
 }
