@@ -5,23 +5,30 @@
 #include <QSizeF>
 #include <QString>
 
+#include <memory>
+
+class Metafile;
 class QPainter;
 
-// A picture from the content folders, with its own size in twips. A missing or broken
-// file gives an empty picture.
+// A picture from the content folders, with its own size in twips: a raster image or a
+// metafile. A missing or broken file gives an empty picture.
 class Picture
 {
 public:
     Picture() = default;
     explicit Picture(QImage image);
-    // Reads a JPEG, GIF or BMP file; the path may use either separator and any case.
+    explicit Picture(std::shared_ptr<const Metafile> metafile);
+    // Reads a JPEG, GIF, BMP or Windows Metafile; the path may use either separator and
+    // any case.
     static Picture load(const QString &path);
 
-    bool isNull() const { return m_image.isNull(); }
+    bool isNull() const;
+    bool isMetafile() const { return m_metafile != nullptr; }
     QSizeF sizeTwips() const;
     // Draws the picture into target, which is its own size on the painter's device.
     void paint(QPainter &painter, const QRectF &target) const;
 
 private:
     QImage m_image;
+    std::shared_ptr<const Metafile> m_metafile;
 };

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The metafile record functions this program draws; every other record is skipped.
+namespace wmf {
+enum Function : quint16 {
+    EndOfFile = 0x0000,
+    SaveDC = 0x001E,
+    RealizePalette = 0x0035,
+    CreatePalette = 0x00F7,
+    SetBkMode = 0x0102,
+    SetMapMode = 0x0103,
+    SetRop2 = 0x0104,
+    SetPolyFillMode = 0x0106,
+    RestoreDC = 0x0127,
+    SelectObject = 0x012D,
+    SetTextAlign = 0x012E,
+    DibCreatePatternBrush = 0x0142,
+    DeleteObject = 0x01F0,
+    CreatePatternBrush = 0x01F9,
+    SetBkColor = 0x0201,
+    SetTextColor = 0x0209,
+    SetWindowOrg = 0x020B,
+    SetWindowExt = 0x020C,
+    OffsetWindowOrg = 0x020F,
+    LineTo = 0x0213,
+    MoveTo = 0x0214,
+    SelectPalette = 0x0234,
+    CreatePenIndirect = 0x02FA,
+    CreateFontIndirect = 0x02FB,
+    CreateBrushIndirect = 0x02FC,
+    Polygon = 0x0324,
+    Polyline = 0x0325,
+    ExcludeClipRect = 0x0415,
+    IntersectClipRect = 0x0416,
+    Ellipse = 0x0418,
+    Rectangle = 0x041B,
+    TextOut = 0x0521,
+    PolyPolygon = 0x0538,
+    RoundRect = 0x061C,
+    PatBlt = 0x061D,
+    CreateRegion = 0x06FF,
+    Arc = 0x0817,
+    Pie = 0x081A,
+    Chord = 0x0830,
+    DibBitBlt = 0x0940,
+    ExtTextOut = 0x0A32,
+    DibStretchBlt = 0x0B41,
+    StretchDib = 0x0F43,
+};
+} // namespace wmf
