@@ -4,13 +4,15 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QImage;
 
 // Every file the tool writes, by its path under the content folder.
 struct ContentFile
 {
     QString path;
-    QByteArray (*make)();
+    std::function<QByteArray()> make;
 };
 
 QList<ContentFile> contentFiles();
@@ -22,3 +24,6 @@ QByteArray jpegBytes(const QImage &picture);
 // Writes every content file under outDir, making folders as needed. On failure returns
 // false with the reason in *error.
 bool writeContent(const QString &outDir, QString *error);
+
+// Paints every page for the screen and for paper into pngDir, to be looked at.
+bool writePagePreviews(const QString &pngDir, QString *error);

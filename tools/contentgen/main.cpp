@@ -1,4 +1,5 @@
 // contentgen OUTDIR: writes the program's shipped content into OUTDIR.
+// contentgen --preview PNGDIR: paints every page, screen and paper, as PNG files to look at.
 
 #include "contentfonts.h"
 #include "contentoutputs.h"
@@ -15,12 +16,14 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
 
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        err << "usage: contentgen OUTDIR\n";
+    const bool preview = args.size() == 3 && args.at(1) == QLatin1String("--preview");
+    if (args.size() != 2 && !preview) {
+        err << "usage: contentgen OUTDIR | contentgen --preview PNGDIR\n";
         return 2;
     }
     QString error;
-    if (!contentfonts::registerFonts(&error) || !writeContent(args.at(1), &error)) {
+    if (!contentfonts::registerFonts(&error) ||
+        !(preview ? writePagePreviews(args.at(2), &error) : writeContent(args.at(1), &error))) {
         err << "contentgen: " << error << "\n";
         return 1;
     }

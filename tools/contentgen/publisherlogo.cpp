@@ -12,10 +12,10 @@ namespace {
 constexpr int logoWidth = 100;
 constexpr int logoHeight = 139;
 
-const QColor card(252, 249, 240);
-const QColor ink(22, 44, 98);
+using logomark::burgundy;
+using logomark::card;
+using logomark::ink;
 const QColor inkLight(52, 92, 170);
-const QColor burgundy(128, 30, 52);
 const QColor featherLight(255, 255, 255);
 const QColor featherShade(214, 222, 238);
 
@@ -27,25 +27,66 @@ void paintCard(QPainter &p)
     p.drawRect(QRectF(2, 2, logoWidth - 4, logoHeight - 4));
 }
 
-void paintDisc(QPainter &p)
+// The feather is turned to lie from the disc's upper right to its lower left.
+void paintTurnedQuill(QPainter &p)
 {
-    const QPointF centre(50, 42);
-    QRadialGradient disc(centre, 32, centre - QPointF(10, 12));
+    p.save();
+    p.translate(80, 8);
+    p.rotate(123);
+    logomark::paintQuill(p);
+    p.restore();
+}
+
+void paintWords(QPainter &p)
+{
+    p.setPen(ink);
+    p.setFont(contentfonts::font(contentfonts::serif, 19, true));
+    p.drawText(QRectF(0, 78, logoWidth, 22), Qt::AlignHCenter | Qt::AlignVCenter,
+               QStringLiteral("Quillmere"));
+    p.setPen(QPen(burgundy, 1));
+    p.drawLine(QPointF(22, 102.5), QPointF(78, 102.5));
+    p.setPen(ink);
+    p.setFont(contentfonts::font(contentfonts::sans, 13, false));
+    p.drawText(QRectF(0, 104, logoWidth, 16), Qt::AlignHCenter | Qt::AlignVCenter,
+               QStringLiteral("Publishing"));
+    p.setFont(contentfonts::font(contentfonts::sans, 12, true));
+    p.setPen(burgundy);
+    p.drawText(QRectF(0, 119, logoWidth, 15), Qt::AlignHCenter | Qt::AlignVCenter,
+               QStringLiteral("Ltd"));
+}
+
+} // namespace
+
+QImage drawPublisherLogo()
+{
+    QImage logo(logoWidth, logoHeight, QImage::Format_RGB32);
+    QPainter p(&logo);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    paintCard(p);
+    logomark::paintDisc(p, QPointF(50, 42), 31);
+    paintTurnedQuill(p);
+    paintWords(p);
+    return logo;
+}
+
+namespace logomark {
+
+void paintDisc(QPainter &p, QPointF centre, qreal radius)
+{
+    const qreal scale = radius / 31;
+    QRadialGradient disc(centre, radius + scale, centre - QPointF(10, 12) * scale);
     disc.setColorAt(0.0, inkLight);
     disc.setColorAt(1.0, ink);
     p.setPen(Qt::NoPen);
     p.setBrush(disc);
-    p.drawEllipse(centre, 31, 31);
+    p.drawEllipse(centre, radius, radius);
 }
 
-// The feather is laid out along its shaft, tip at the origin and nib at +length on x,
-// then turned to lie from the disc's upper right to its lower left.
 void paintQuill(QPainter &p)
 {
-    const qreal length = 78;
+    const qreal length = quillLength;
     p.save();
-    p.translate(80, 8);
-    p.rotate(123);
     p.setPen(Qt::NoPen);
 
     QPainterPath vane;
@@ -91,35 +132,4 @@ void paintQuill(QPainter &p)
     p.restore();
 }
 
-void paintWords(QPainter &p)
-{
-    p.setPen(ink);
-    p.setFont(contentfonts::font(contentfonts::serif, 19, true));
-    p.drawText(QRectF(0, 78, logoWidth, 22), Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("Quillmere"));
-    p.setPen(QPen(burgundy, 1));
-    p.drawLine(QPointF(22, 102.5), QPointF(78, 102.5));
-    p.setPen(ink);
-    p.setFont(contentfonts::font(contentfonts::sans, 13, false));
-    p.drawText(QRectF(0, 104, logoWidth, 16), Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("Publishing"));
-    p.setFont(contentfonts::font(contentfonts::sans, 12, true));
-    p.setPen(burgundy);
-    p.drawText(QRectF(0, 119, logoWidth, 15), Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("Ltd"));
-}
-
-} // namespace
-
-QImage drawPublisherLogo()
-{
-    QImage logo(logoWidth, logoHeight, QImage::Format_RGB32);
-    QPainter p(&logo);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    paintCard(p);
-    paintDisc(p);
-    paintQuill(p);
-    paintWords(p);
-    return logo;
-}
+} // namespace logomark
