@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole suite headless: once in
-# an ordinary build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
-# Exits non-zero on any failure.
+# an ordinary build and once under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then fuzzes the file readers briefly. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -19,7 +19,39 @@ run_suite() {
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600
 }
 
+# Runs every fuzz target at once for a few seconds on a scratch copy of its seed corpus,
+# so that new inputs never land in the repository. A crashing input is kept in the build.
+fuzz_smoke() {
+  local dir=build-fuzz seconds=15 scratch t
+  cmake -S fuzz -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  scratch=$(mktemp -d)
+  trap "rm -rf '$scratch'" EXIT
+  local targets=(questionset worksheetindex) pids=()
+  for t in "${targets[@]}"; do
+    cp -r "fuzz/corpus/$t" "$scratch/$t"
+    "$dir/fuzz_$t" -max_total_time=$seconds -timeout=5 -rss_limit_mb=1024 -max_len=16384 \
+      -dict=fuzz/fields.dict -artifact_prefix="$dir/$t-" -print_final_stats=1 \
+      "$scratch/$t" >"$scratch/$t.log" 2>&1 &
+    pids+=($!)
+  done
+  local failed=0 i
+  for i in "${!targets[@]}"; do
+    t=${targets[i]}
+    if wait "${pids[i]}"; then
+      echo "fuzz_$t: $(grep -m1 DONE "$scratch/$t.log")"
+    else
+      failed=1
+      echo "fuzz_$t failed:"
+      tail -n 60 "$scratch/$t.log"
+    fi
+  done
+  return $failed
+}
+
 echo "== ordinary build =="
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== sanitizer build =="
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DZORVANEL_SANITIZE=ON
+echo "== fuzz smoke run =="
+fuzz_smoke

@@ -51,16 +51,13 @@ private:
 
 WorksheetIndexFile::WorksheetIndexFile(QString path) : m_path(std::move(path)) {}
 
-bool WorksheetIndexFile::read(const QString &resolvedPath, WorksheetIndex &index)
+WorksheetIndex WorksheetIndexFile::parse(QIODevice &device)
 {
-    QFile file(resolvedPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    index = {};
-    FieldReader reader(file);
+    WorksheetIndex index;
+    FieldReader reader(device);
     QString field;
     if (!reader.next(field))
-        return true;
+        return index;
     // A count that cannot be trusted still leaves the titles that are there readable.
     bool isNumber = false;
     const int count = field.trimmed().toInt(&isNumber);
@@ -68,6 +65,15 @@ bool WorksheetIndexFile::read(const QString &resolvedPath, WorksheetIndex &index
                                               : WorksheetIndex::capacity;
     while (index.count() < wanted && reader.next(field))
         index.titles.append(field);
+    return index;
+}
+
+bool WorksheetIndexFile::read(const QString &resolvedPath, WorksheetIndex &index)
+{
+    QFile file(resolvedPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    index = parse(file);
     return true;
 }
 

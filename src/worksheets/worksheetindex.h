@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QIODevice;
+
 // The in-memory copy of the worksheet index: stored titles, oldest first.
 struct WorksheetIndex
 {
@@ -27,6 +29,9 @@ public:
     // Removes the last entry equal to storedTitle and fills index with the result.
     // False when the index cannot be read or written.
     bool delWorksheet(const QString &storedTitle, WorksheetIndex &index) const;
+
+    // Reads an index from the start of an open device; damage gives what could be read.
+    static WorksheetIndex parse(QIODevice &device);
 
 private:
     // Reads the file at an already resolved path; false when it cannot be opened.
