@@ -27,11 +27,14 @@ fuzz_smoke() {
   cmake --build "$dir" -j "$jobs"
   scratch=$(mktemp -d)
   trap "rm -rf '$scratch'" EXIT
-  local targets=(questionset worksheetindex) pids=()
+  local targets=(questionset worksheetindex metafile) pids=() inputs
   for t in "${targets[@]}"; do
+    # Pictures are larger than the text files and have words of their own.
+    inputs=(-max_len=16384 -dict=fuzz/fields.dict)
+    [[ $t == metafile ]] && inputs=(-max_len=65536 -dict=fuzz/metafile.dict)
     cp -r "fuzz/corpus/$t" "$scratch/$t"
-    "$dir/fuzz_$t" -max_total_time=$seconds -timeout=5 -rss_limit_mb=1024 -max_len=16384 \
-      -dict=fuzz/fields.dict -artifact_prefix="$dir/$t-" -print_final_stats=1 \
+    "$dir/fuzz_$t" -max_total_time=$seconds -timeout=5 -rss_limit_mb=1024 "${inputs[@]}" \
+      -artifact_prefix="$dir/$t-" -print_final_stats=1 \
       "$scratch/$t" >"$scratch/$t.log" 2>&1 &
     pids+=($!)
   done

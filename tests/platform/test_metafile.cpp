@@ -148,6 +148,22 @@ private slots:
         QCOMPARE(image.pixel(125, 25), red);
     }
 
+    void thePicturesClipStaysInsideTheCallers()
+    {
+        WmfBuilder wmf(frameWidth, frameHeight);
+        wmf.pen(U_RGB(0, 0, 0), 0, U_PS_NULL).solidBrush(U_RGB(255, 0, 0));
+        wmf.add(U_WMRINTERSECTCLIPRECT_set(U_RECT16{0, 0, frameWidth, frameHeight}));
+        wmf.rectangle(0, 0, frameWidth, frameHeight);
+        const Metafile metafile = Metafile::parse(wmf.finish());
+        QImage image(192, 96, QImage::Format_RGB32);
+        image.fill(white);
+        QPainter painter(&image);
+        painter.setClipRect(0, 0, 96, 96);
+        MetafilePlayer::play(metafile, painter, QRectF(0, 0, 192, 96));
+        painter.end();
+        QCOMPARE(extentOf(image, red), QRect(0, 0, 96, 96));
+    }
+
     void textFollowsItsFontAndAlignment()
     {
         auto textAt = [](int align, const char *text = "HHHH") {

@@ -21,7 +21,7 @@ class Metafile
 {
 public:
     // Enough for any page; stops a hostile file from costing unbounded memory or time.
-    static constexpr qsizetype maxBytes = qsizetype(64) * 1024 * 1024;
+    static constexpr qsizetype maxBytes = qsizetype(8) * 1024 * 1024;
     static constexpr qsizetype maxRecords = 4 * 1024 * 1024;
 
     static Metafile parse(QByteArray bytes);

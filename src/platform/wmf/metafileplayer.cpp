@@ -25,6 +25,10 @@ constexpr int maxObjects = 65535;
 constexpr int initialObjects = 1024;
 constexpr int maxSavedContexts = 1024;
 constexpr double maxFontPixels = 20000;
+// Letters drawn over one another cost time and show nothing new: 60 KB of page-sized letters
+// in one place took half a minute to draw. Text beyond this many times the target's area,
+// each letter counted as a square of its height, is not drawn.
+constexpr double maxTextCover = 32;
 
 enum RasterOp : quint32 {
     Blackness = 0x00000042,
@@ -89,6 +93,7 @@ private:
     DeviceContext m_dc;
     std::vector<DeviceContext> m_saved;
     std::vector<GdiObject> m_objects;
+    double m_textCover = 0; // square pixels
     MetafilePlayer::Result m_result;
 };
 
@@ -99,6 +104,8 @@ MetafilePlayer::Result Playback::run()
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Saved again so that applyClip() can go back to the caller's clip within the target.
+    m_painter.save();
     const QByteArray &bytes = m_file.bytes();
     for (const MetafileRecord &record : m_file.records()) {
         ByteReader in(bytes.constData() + record.offset, record.size);
@@ -107,6 +114,7 @@ MetafilePlayer::Result Playback::run()
             break;
         }
     }
+    m_painter.restore();
     m_painter.restore();
     return m_result;
 }
@@ -303,7 +311,9 @@ void Playback::restore(int which)
 
 void Playback::applyClip()
 {
-    m_painter.setClipRect(m_target, Qt::ReplaceClip);
+    // Replacing the clip would drop the caller's; every drawing call sets its own pen and brush.
+    m_painter.restore();
+    m_painter.save();
     if (m_dc.clip)
         m_painter.setClipRegion(*m_dc.clip, Qt::IntersectClip);
 }
@@ -679,6 +689,11 @@ void Playback::drawText(QPointF reference, const QString &raw, const std::vector
         if ((align & AlignCenter) != AlignCenter)
             m_dc.position.rx() += (align & AlignRight) ? -logicalWidth : logicalWidth;
     }
+
+    const double area = m_target.width() * m_target.height();
+    m_textCover += text.size() * std::min(metrics.height() * metrics.height(), area);
+    if (m_textCover > maxTextCover * area)
+        return;
 
     m_painter.save();
     if (box && (options & OpaqueRect))
