@@ -28,4 +28,22 @@ qreal ascent(const PageFont &font)
     return QFontMetricsF(qtFont(font, font.height)).ascent();
 }
 
+QStringList wrapWords(const QString &words, const PageFont &font, int width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && pagefonts::advance(font, longer) > width) {
+            lines.append(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
 } // namespace pagefonts

@@ -232,7 +232,7 @@ private:
 
     QStringList captionLines(const Picture &picture, int width) const
     {
-        return wrapPlain(picture.block->caption, m_look.pictures.caption, width);
+        return pagefonts::wrapWords(picture.block->caption, m_look.pictures.caption, width);
     }
 
     int cardHeight(const Picture &picture, int width) const
@@ -303,24 +303,6 @@ private:
             x += cardWidth + gap;
         }
         return top + height + m_look.paragraphGap;
-    }
-
-    static QStringList wrapPlain(const QString &words, const PageFont &font, int width)
-    {
-        QStringList lines;
-        QString line;
-        for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-            if (!line.isEmpty() && pagefonts::advance(font, longer) > width) {
-                lines.append(line);
-                line = word;
-            } else {
-                line = longer;
-            }
-        }
-        if (!line.isEmpty())
-            lines.append(line);
-        return lines;
     }
 
     const PageFont &fontFor(const PageBlock &block, bool strong) const

@@ -36,24 +36,6 @@ void drawPath(PageCanvas &canvas, const QPainterPath &path)
         canvas.drawPolygon(polygon.toPolygon());
 }
 
-QStringList wrapWords(const QString &words, const PageFont &font, int width)
-{
-    QStringList lines;
-    QString line;
-    for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && pagefonts::advance(font, longer) > width) {
-            lines.append(line);
-            line = word;
-        } else {
-            line = longer;
-        }
-    }
-    if (!line.isEmpty())
-        lines.append(line);
-    return lines;
-}
-
 // The font, made smaller in whole screen pixels if need be, that sets every one of the
 // texts within width; a text never shrinks below two thirds of the font's size.
 PageFont fitting(PageFont font, const QStringList &texts, qreal width)
@@ -291,7 +273,8 @@ public:
             const qreal r = look.labelStrong.height * 0.3;
             canvas.drawEllipse(around(QPointF(lineX, top + markY(look)), r, r));
             qreal lineBaseline = baseline;
-            for (const QString &line : wrapWords(what, look.label, labelWidth(box.width(), look))) {
+            for (const QString &line :
+                 pagefonts::wrapWords(what, look.label, labelWidth(box.width(), look))) {
                 text(canvas, look.label, look.text, QPointF(labelX, lineBaseline), line);
                 lineBaseline += lineHeight(look.label);
             }
@@ -311,8 +294,8 @@ private:
 
     static int entryHeight(const QString &entry, int width, const PictureLook &look)
     {
-        const int lines = qMax(1, int(wrapWords(entry.section(QLatin1Char(' '), 1), look.label,
-                                                labelWidth(width, look))
+        const int lines = qMax(1, int(pagefonts::wrapWords(entry.section(QLatin1Char(' '), 1),
+                                                           look.label, labelWidth(width, look))
                                           .size()));
         return lines * lineHeight(look.label) + entryGap(look);
     }
