@@ -81,8 +81,8 @@ void ResultsScreen::load()
     const AppState &state = context().state;
     const int score = state.score;
     ButtonLabel *action = m_buttons->at(ActionCommand);
-    switch (praiseFor(score, state.scoreOutOf)) {
-    case Praise::FullMarks:
+    const Praise praise = praiseFor(score, state.scoreOutOf);
+    if (praise == Praise::FullMarks) {
         m_tryAgain->hide();
         action->show();
         m_banner->setText(scoreMessage(QStringLiteral("Excellent work. You have scored"), score,
@@ -90,18 +90,14 @@ void ResultsScreen::load()
         action->setText(QStringLiteral("Print Certificate"));
         m_name->show();
         m_nameInstruction->show();
-        break;
-    case Praise::NearlyThere:
-    case Praise::KeepTrying: {
-        const QString opening = praiseFor(score, state.scoreOutOf) == Praise::NearlyThere
+    } else {
+        const QString opening = praise == Praise::NearlyThere
                                     ? QStringLiteral("Good work. You have scored")
                                     : QStringLiteral("You have scored");
         m_banner->setText(scoreMessage(opening, score, state.scoreOutOf));
         m_hint->setText(QStringLiteral(
             "Click the button above to check which questions you answered incorrectly."));
         action->setText(QStringLiteral("Check Wrong Answers"));
-        break;
-    }
     }
     m_pictureTimer.start();
 }
