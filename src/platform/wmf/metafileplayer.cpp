@@ -37,6 +37,13 @@ enum RasterOp : quint32 {
 
 enum TextOption { OpaqueRect = 0x0002, ClippedRect = 0x0004 };
 
+// A known record whose count claims more than it holds: it is played as far as the damage.
+bool damagedRecord(ByteReader &in)
+{
+    in.fail();
+    return true;
+}
+
 QColor colourRef(quint32 value)
 {
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
@@ -53,8 +60,8 @@ public:
     MetafilePlayer::Result run();
 
 private:
-    // Returns false when the record's parameters run short: the drawing stops there.
-    bool playRecord(const MetafileRecord &record, ByteReader &in);
+    // A record whose parameters run short leaves `in` overrun: the drawing stops there.
+    void playRecord(const MetafileRecord &record, ByteReader &in);
     bool playState(quint16 function, ByteReader &in);
     bool playObject(quint16 function, ByteReader &in);
     bool playShape(quint16 function, ByteReader &in);
@@ -109,7 +116,8 @@ MetafilePlayer::Result Playback::run()
     const QByteArray &bytes = m_file.bytes();
     for (const MetafileRecord &record : m_file.records()) {
         ByteReader in(bytes.constData() + record.offset, record.size);
-        if (!playRecord(record, in) || in.overrun()) {
+        playRecord(record, in);
+        if (in.overrun()) {
             m_result.damaged = true;
             break;
         }
@@ -119,16 +127,12 @@ MetafilePlayer::Result Playback::run()
     return m_result;
 }
 
-bool Playback::playRecord(const MetafileRecord &record, ByteReader &in)
+void Playback::playRecord(const MetafileRecord &record, ByteReader &in)
 {
-    ++m_result.played;
     const quint16 f = record.function;
-    if (playState(f, in) || playObject(f, in) || playShape(f, in) || playText(f, in) ||
-        playBitmap(f, in, (record.size + 6) / 2))
-        return !in.overrun();
-    --m_result.played;
-    ++m_result.skipped;
-    return true;
+    const bool drawn = playState(f, in) || playObject(f, in) || playShape(f, in) ||
+                       playText(f, in) || playBitmap(f, in, (record.size + 6) / 2);
+    ++(drawn ? m_result.played : m_result.skipped);
 }
 
 bool Playback::playState(quint16 function, ByteReader &in)
@@ -440,7 +444,7 @@ bool Playback::playShape(quint16 function, ByteReader &in)
     case Polygon: {
         QPolygonF points;
         if (!readPoints(in, in.i16(), points))
-            return in.fail(), true;
+            return damagedRecord(in);
         QPainterPath path;
         path.setFillRule(m_dc.windingFill ? Qt::WindingFill : Qt::OddEvenFill);
         path.addPolygon(points);
@@ -452,7 +456,7 @@ bool Playback::playShape(quint16 function, ByteReader &in)
     case PolyPolygon: {
         const int polygons = in.u16();
         if (qsizetype(polygons) * 2 > in.remaining())
-            return in.fail(), true;
+            return damagedRecord(in);
         std::vector<int> counts(static_cast<size_t>(polygons), 0);
         for (int &count : counts)
             count = in.u16();
@@ -461,7 +465,7 @@ bool Playback::playShape(quint16 function, ByteReader &in)
         for (int count : counts) {
             QPolygonF points;
             if (!readPoints(in, count, points))
-                return in.fail(), true;
+                return damagedRecord(in);
             path.addPolygon(points);
             path.closeSubpath();
         }
@@ -589,7 +593,7 @@ bool Playback::playText(quint16 function, ByteReader &in)
     if (function == TextOut) {
         const int length = in.i16();
         if (length < 0 || length > in.remaining())
-            return in.fail(), true;
+            return damagedRecord(in);
         const QByteArray bytes(in.here(), length);
         in.skip(length + (length & 1));
         const int y = in.i16();
@@ -609,7 +613,7 @@ bool Playback::playText(quint16 function, ByteReader &in)
         box = toDevice(left, top, right, bottom);
     }
     if (length < 0 || length > in.remaining())
-        return in.fail(), true;
+        return damagedRecord(in);
     const QByteArray bytes(in.here(), length);
     in.skip(length + (length & 1));
     std::vector<int> advances;
