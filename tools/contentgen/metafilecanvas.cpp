@@ -139,48 +139,44 @@ void MetafileCanvas::deleteObject(Selected &slot)
     slot = Selected();
 }
 
-void MetafileCanvas::setPen(const QColor &colour, int width)
+void MetafileCanvas::selectPen(const QString &key, uint16_t style, int width, const QColor &colour)
 {
-    const QString key = colourKey(colour) + QString::number(width);
     if (m_pen.exists && m_pen.key == key)
         return;
     uint32_t handle = 0;
-    char *record = wcreatepenindirect_set(
-        &handle, m_writer->handles, U_PEN_set(U_PS_SOLID, uint16_t(width), colourRef(colour)));
+    char *record = wcreatepenindirect_set(&handle, m_writer->handles,
+                                          U_PEN_set(style, uint16_t(width), colourRef(colour)));
     replaceObject(m_pen, key, record, handle, "pen");
+}
+
+void MetafileCanvas::selectBrush(const QString &key, uint16_t style, const QColor &colour)
+{
+    if (m_brush.exists && m_brush.key == key)
+        return;
+    uint32_t handle = 0;
+    char *record = wcreatebrushindirect_set(&handle, m_writer->handles,
+                                            U_WLOGBRUSH_set(style, colourRef(colour), 0));
+    replaceObject(m_brush, key, record, handle, "brush");
+}
+
+void MetafileCanvas::setPen(const QColor &colour, int width)
+{
+    selectPen(colourKey(colour) + QString::number(width), U_PS_SOLID, width, colour);
 }
 
 void MetafileCanvas::setNoPen()
 {
-    const QString key = QStringLiteral("none");
-    if (m_pen.exists && m_pen.key == key)
-        return;
-    uint32_t handle = 0;
-    char *record =
-        wcreatepenindirect_set(&handle, m_writer->handles, U_PEN_set(U_PS_NULL, 0, U_RGB(0, 0, 0)));
-    replaceObject(m_pen, key, record, handle, "pen");
+    selectPen(QStringLiteral("none"), U_PS_NULL, 0, Qt::black);
 }
 
 void MetafileCanvas::setBrush(const QColor &colour)
 {
-    const QString key = colourKey(colour);
-    if (m_brush.exists && m_brush.key == key)
-        return;
-    uint32_t handle = 0;
-    char *record = wcreatebrushindirect_set(&handle, m_writer->handles,
-                                            U_WLOGBRUSH_set(U_BS_SOLID, colourRef(colour), 0));
-    replaceObject(m_brush, key, record, handle, "brush");
+    selectBrush(colourKey(colour), U_BS_SOLID, colour);
 }
 
 void MetafileCanvas::setNoBrush()
 {
-    const QString key = QStringLiteral("none");
-    if (m_brush.exists && m_brush.key == key)
-        return;
-    uint32_t handle = 0;
-    char *record = wcreatebrushindirect_set(&handle, m_writer->handles,
-                                            U_WLOGBRUSH_set(U_BS_NULL, U_RGB(0, 0, 0), 0));
-    replaceObject(m_brush, key, record, handle, "brush");
+    selectBrush(QStringLiteral("none"), U_BS_NULL, Qt::black);
 }
 
 void MetafileCanvas::setFont(const PageFont &font)

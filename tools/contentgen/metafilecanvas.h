@@ -51,6 +51,9 @@ private:
     void replaceObject(Selected &slot, const QString &key, char *createRecord, uint32_t handle,
                        const char *what);
     void deleteObject(Selected &slot);
+    // Creates and selects the pen or brush unless one made from the same key is selected.
+    void selectPen(const QString &key, uint16_t style, int width, const QColor &colour);
+    void selectBrush(const QString &key, uint16_t style, const QColor &colour);
 
     struct Writer;
     std::unique_ptr<Writer> m_writer;
