@@ -37,9 +37,7 @@ QuizScreen::QuizScreen(AppContext &context) : Screen(context, QStringLiteral("mu
                           times24, headingGreen);
     m_title = textLabel(client(), QStringLiteral("Label6"), QString(), {120, 1920, 6465, 705},
                         times24, titleLilac);
-    m_picture = new PictureView(client());
-    m_picture->setObjectName(QStringLiteral("Picture1"));
-    placeTwips(m_picture, 6840, 240, 855, 615);
+    m_picture = new PictureView(client(), QStringLiteral("Picture1"), {6840, 240, 855, 615});
 
     m_buttons = new ButtonArray(client(), QStringLiteral("Label3"));
     const ButtonArray::Look look = ButtonArray::commandLook();

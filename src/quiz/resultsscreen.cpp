@@ -36,9 +36,7 @@ ResultsScreen::ResultsScreen(AppContext &context) : Screen(context, QStringLiter
     const ButtonArray::Look look = ButtonArray::commandLook();
     m_buttons->add(ActionCommand, QString(), {240, 1800, 3765, 495}, look)->hide();
 
-    m_picture = new PictureView(client());
-    m_picture->setObjectName(QStringLiteral("Picture1"));
-    placeTwips(m_picture, 5880, 1440, 4800, 3600);
+    m_picture = new PictureView(client(), QStringLiteral("Picture1"), {5880, 1440, 4800, 3600});
 
     m_banner = textLabel(client(), QStringLiteral("Label1"), QString(), {0, 5400, 12000, 855},
                          times24, colours::commandText);

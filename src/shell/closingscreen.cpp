@@ -22,9 +22,7 @@ ClosingScreen::ClosingScreen(AppContext &context) : Screen(context, QStringLiter
     auto *frame = new FrameBox(client(), QStringLiteral("Frame1"), {0, -90, 5480, 6660});
     textLabel(frame, QStringLiteral("Label4"), QStringLiteral("Zorvanel"), {60, 180, 5355, 1425},
               fonts::screenFont(fonts::timesNewRoman, 32.25, true), colours::black);
-    m_picture = new PictureView(frame);
-    m_picture->setObjectName(QStringLiteral("Picture1"));
-    placeTwips(m_picture, 300, 1680, 4800, 3600);
+    m_picture = new PictureView(frame, QStringLiteral("Picture1"), {300, 1680, 4800, 3600});
     textLabel(frame, QStringLiteral("Label1"), publisher::creditLine, {360, 5400, 4695, 495},
               fonts::screenFont(fonts::timesNewRoman, 18), colours::black);
     m_cancelButton = pushButton(frame, QStringLiteral("Command1"), QStringLiteral("Cancel"),

@@ -82,15 +82,11 @@ MainMenu::MainMenu(AppContext &context) : Screen(context, QStringLiteral("intro0
               fonts::screenFont(fonts::tahoma, 9.75), colours::commandText);
 
     m_frame = new FrameBox(client(), QStringLiteral("Frame1"), {6780, 1080, 5055, 3975});
-    m_inventorPicture = new PictureView(m_frame);
-    m_inventorPicture->setObjectName(QStringLiteral("Image1"));
-    placeTwips(m_inventorPicture, 120, 240, 4800, 3600);
+    m_inventorPicture = new PictureView(m_frame, QStringLiteral("Image1"), {120, 240, 4800, 3600});
 
-    m_logo = new PictureView(client());
-    m_logo->setObjectName(QStringLiteral("Image2"));
+    m_logo = new PictureView(client(), QStringLiteral("Image2"), {4920, 6240, 1500, 2085});
     m_logo->setClickable(true);
     m_logo->setToolTip(publisher::webAddress);
-    placeTwips(m_logo, 4920, 6240, 1500, 2085);
     connect(m_logo, &PictureView::clicked, this, &MainMenu::openWebSite);
 
     m_soundOn = optionButton(client(), QStringLiteral("Option1"), QStringLiteral("Sound On"),

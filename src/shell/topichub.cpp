@@ -36,12 +36,9 @@ TopicHub::TopicHub(AppContext &context) : Screen(context, QStringLiteral("braill
     controls::textLabel(client(), QStringLiteral("Label1"), QStringLiteral("Tomas Verrin"),
                         {240, 0, 6120, 900}, fonts::screenFont(fonts::timesNewRoman, 27.75, true),
                         colours::commandText, Qt::AlignLeft | Qt::AlignVCenter);
-    m_picture = new PictureView(client());
-    m_picture->setObjectName(QStringLiteral("Image1"));
-    placeTwips(m_picture, 3900, 1200, 4200, 4200);
-    m_cipherPicture = new PictureView(client());
-    m_cipherPicture->setObjectName(QStringLiteral("Image2"));
-    placeTwips(m_cipherPicture, 3667.5, 5880, 4665, 1515);
+    m_picture = new PictureView(client(), QStringLiteral("Image1"), {3900, 1200, 4200, 4200});
+    m_cipherPicture =
+        new PictureView(client(), QStringLiteral("Image2"), {3667.5, 5880, 4665, 1515});
 
     m_buttons = new ButtonArray(client(), QStringLiteral("Label3"));
     const ButtonArray::Look look = ButtonArray::commandLook();

@@ -1,11 +1,19 @@
 #include "ui/pictureview.h"
 
+#include "ui/screen.h"
 #include "ui/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 PictureView::PictureView(QWidget *parent) : QWidget(parent) {}
+
+PictureView::PictureView(QWidget *parent, const QString &name, const QRectF &twips)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    placeTwips(this, twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 bool PictureView::loadPicture(const QString &path)
 {

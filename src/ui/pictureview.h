@@ -11,6 +11,8 @@ class PictureView : public QWidget
     Q_OBJECT
 public:
     explicit PictureView(QWidget *parent = nullptr);
+    // A named view placed in its parent at a rectangle given in twips.
+    PictureView(QWidget *parent, const QString &name, const QRectF &twips);
 
     // False when the file could not be read; the view is then empty.
     bool loadPicture(const QString &path);
