@@ -21,6 +21,16 @@ namespace {
 constexpr int noAnswer = 5;
 const QColor headingGreen(0, 255, 0);
 const QColor titleLilac(128, 128, 255);
+
+QFont questionFont()
+{
+    return fonts::screenFont(fonts::timesNewRoman, 30);
+}
+
+QFont answerFont()
+{
+    return fonts::screenFont(fonts::timesNewRoman, 20.25);
+}
 } // namespace
 
 QuizScreen::QuizScreen(AppContext &context) : Screen(context, QStringLiteral("multiple"))
@@ -47,16 +57,14 @@ QuizScreen::QuizScreen(AppContext &context) : Screen(context, QStringLiteral("mu
     m_questionNumber =
         textLabel(client(), QStringLiteral("Label4"), QString(), {360, 3240, 5415, 615}, times24,
                   colours::commandText, Qt::AlignLeft | Qt::AlignVCenter);
-    m_questionText =
-        textLabel(client(), QStringLiteral("Label2"), QString(), {960, 3960, 9840, 1455},
-                  fonts::screenFont(fonts::timesNewRoman, 30), colours::commandText);
+    m_questionText = textLabel(client(), QStringLiteral("Label2"), QString(),
+                               {960, 3960, 9840, 1455}, questionFont(), colours::commandText);
 
     m_answers = new QButtonGroup(this);
-    const QFont answerFont = fonts::screenFont(fonts::timesNewRoman, 20.25);
     for (int choice = 1; choice <= noAnswer; ++choice) {
         const QRectF place(2400, 5400 + 600 * (choice - 1), 6975, 525);
         QRadioButton *option = optionButton(client(), QStringLiteral("Option1(%1)").arg(choice),
-                                            QString(), place, answerFont, colours::commandText);
+                                            QString(), place, answerFont(), colours::commandText);
         m_answers->addButton(option, choice);
     }
     answerOption(noAnswer)->hide();
@@ -110,9 +118,10 @@ void QuizScreen::showQuest()
                                : QStringLiteral("Next Question >>"));
     m_questionNumber->setText(QStringLiteral("Question") + numberText(run.number()));
     const Question &question = run.current();
-    m_questionText->setText(question.text);
+    controls::setFittedText(m_questionText, question.text, questionFont());
     for (int choice = 1; choice < noAnswer; ++choice)
-        answerOption(choice)->setText(question.answers.at(choice - 1));
+        controls::setFittedText(answerOption(choice), question.answers.at(choice - 1),
+                                answerFont());
     // The pupil starts each question at its answers; no answer is chosen for them.
     if (isVisible())
         answerOption(1)->setFocus(Qt::OtherFocusReason);

@@ -3,6 +3,7 @@
 #include "ui/fonts.h"
 #include "ui/screen.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -62,6 +63,38 @@ QRadioButton *optionButton(QWidget *parent, const QString &name, const QString &
     setTextColour(option, colour);
     place(option, twips);
     return option;
+}
+
+namespace {
+// Shrinks the font a pixel at a time until fits() holds or the floor is reached.
+template <class Fits> void fitFont(QWidget *widget, const QFont &design, Fits fits)
+{
+    QFont font = design;
+    const int full = design.pixelSize();
+    const int floor = full * 3 / 5;
+    widget->setFont(font);
+    for (int size = full - 1; size >= floor && !fits(); --size) {
+        font.setPixelSize(size);
+        widget->setFont(font);
+    }
+}
+} // namespace
+
+void setFittedText(QLabel *label, const QString &text, const QFont &design)
+{
+    label->setText(text);
+    fitFont(label, design, [label] {
+        const QRect room(QPoint(0, 0), label->contentsRect().size());
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect needed = label->fontMetrics().boundingRect(room, flags, label->text());
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    });
+}
+
+void setFittedText(QAbstractButton *button, const QString &text, const QFont &design)
+{
+    button->setText(text);
+    fitFont(button, design, [button] { return button->sizeHint().width() <= button->width(); });
 }
 
 void setBackColour(QWidget *widget, const QColor &colour)

@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QString>
 
+class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -26,6 +27,12 @@ QRadioButton *optionButton(QWidget *parent, const QString &name, const QString &
 
 // Gives a control an opaque back colour.
 void setBackColour(QWidget *widget, const QColor &colour);
+
+// Sets a label's or button's text in the design font, made smaller (to no less than
+// three fifths of it) where the text would not fit the control: teachers write texts
+// of any length, and a cut-off answer cannot be read.
+void setFittedText(QLabel *label, const QString &text, const QFont &design);
+void setFittedText(QAbstractButton *button, const QString &text, const QFont &design);
 
 } // namespace controls
 

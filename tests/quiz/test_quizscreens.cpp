@@ -373,6 +373,38 @@ private slots:
         QCOMPARE(pupil.state().questionSet.title, title);
     }
 
+    void longTextsShrinkToBeReadInFull()
+    {
+        const QString longQuestion = QStringLiteral(
+            "Which of these happened when Tomas was a small boy playing in his father's "
+            "workshop in the village?");
+        Pupil pupil(topicSet(QStringLiteral("Long"), longQuestion));
+        QuizScreen *quiz = pupil.openQuiz();
+        auto *question = quiz->findChild<QLabel *>(QStringLiteral("Label2"));
+        QCOMPARE(question->text(), longQuestion);
+        QVERIFY(question->heightForWidth(question->width()) <= question->height());
+        QRadioButton *option = quiz->answerOption(1);
+        const int designSize = option->font().pixelSize();
+        option->setText(QStringLiteral("A sharp tool hurt his eye when he was three"));
+        QVERIFY(option->sizeHint().width() > option->width());
+
+        // The shipped answers of this length fit once the quiz sets them.
+        const QByteArray shipped =
+            fileBytes(QStringLiteral(ZORVANEL_SOURCE_DIR "/content/multiple/Tomas Verrin.txt"));
+        Pupil reader(shipped);
+        quiz = reader.openQuiz();
+        for (int q = 1; q <= QuestionSet::questionCount; ++q) {
+            for (int choice = 1; choice <= 4; ++choice) {
+                QRadioButton *answer = quiz->answerOption(choice);
+                QVERIFY2(answer->sizeHint().width() <= answer->width(), qPrintable(answer->text()));
+                QVERIFY(answer->font().pixelSize() >= designSize * 3 / 5);
+            }
+            click(quiz->buttons()->at(QuizScreen::NextCommand));
+            if (!reader.screens().find<QuizScreen>())
+                break;
+        }
+    }
+
     void aDamagedRightAnswerScoresNothingAndNeverCrashes()
     {
         QByteArray bytes = topicSet(QStringLiteral("Damaged"));
