@@ -1,5 +1,7 @@
 #include "app/services.h"
 
+#include "platform/printerdevice.h"
+
 #include <QCoreApplication>
 
 Services Services::real()
@@ -8,5 +10,6 @@ Services Services::real()
     services.dialogs = std::make_unique<MessageBoxDialogs>();
     services.webLink = std::make_unique<DesktopWebLink>();
     services.quit = [](int status) { QCoreApplication::exit(status); };
+    services.printer = &PrinterDevice::defaultPrinter;
     return services;
 }

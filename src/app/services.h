@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/printdevice.h"
 #include "platform/weblink.h"
 #include "ui/dialogs.h"
 
@@ -13,6 +14,8 @@ struct Services
     std::unique_ptr<WebLink> webLink;
     // Ends the program at once with the given exit status.
     std::function<void(int)> quit;
+    // A fresh document on the default printer, for one printout.
+    std::function<std::unique_ptr<PrintDevice>()> printer;
 
     static Services real();
 };

@@ -1,9 +1,11 @@
 #include "quiz/quizscreen.h"
 
 #include "app/appcontext.h"
+#include "quiz/printjob.h"
 #include "quiz/quizrun.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/scoretext.h"
+#include "quiz/worksheetprintout.h"
 #include "quiz/wronganswersscreen.h"
 #include "ui/buttonarray.h"
 #include "ui/buttonlabel.h"
@@ -139,9 +141,21 @@ void QuizScreen::clicked(int index)
     case ExitCommand:
         context().screens().unload(this);
         break;
+    case PrintCommand:
+        printPage();
+        break;
     default:
         break;
     }
+}
+
+void QuizScreen::printPage()
+{
+    const QString heading = m_heading->text();
+    const QuestionSet &set = context().state.questionSet;
+    runPrintJob(
+        context(), [&](PrintSurface &surface) { return printWorksheet(surface, heading, set); },
+        QStringLiteral("Your worksheet is now printing."));
 }
 
 void QuizScreen::previousQuestion()

@@ -35,6 +35,7 @@ private:
     void nextQuestion();
     int chosenAnswer() const;
     void scoreQuiz();
+    void printPage();
 
     ButtonArray *m_buttons;
     QLabel *m_heading;

@@ -1,6 +1,8 @@
 #include "quiz/resultsscreen.h"
 
 #include "app/appcontext.h"
+#include "quiz/certificateprintout.h"
+#include "quiz/printjob.h"
 #include "quiz/scoretext.h"
 #include "quiz/wronganswersscreen.h"
 #include "ui/buttonarray.h"
@@ -9,7 +11,9 @@
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/pictureview.h"
+#include "ui/twips.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -136,8 +140,30 @@ void ResultsScreen::clicked(int index)
     }
     const AppState &state = context().state;
     if (state.score == state.scoreOutOf)
-        return; // the certificate printout
-    context().screens().show<WrongAnswersScreen>();
+        printPage();
+    else
+        context().screens().show<WrongAnswersScreen>();
+}
+
+void ResultsScreen::printPage()
+{
+    const AppState &state = context().state;
+    Certificate certificate;
+    certificate.heading = state.quizHeading;
+    certificate.pupilName = m_name->text();
+    certificate.score = state.score;
+    certificate.outOf = state.scoreOutOf;
+    certificate.headingScreenWidth =
+        Twips::fromPixels(QFontMetricsF(ownFont()).horizontalAdvance(state.quizHeading));
+    runPrintJob(
+        context(), [&](PrintSurface &surface) { return printCertificate(surface, certificate); },
+        QStringLiteral("Your certificate is now printing."));
+}
+
+QFont ResultsScreen::ownFont()
+{
+    // The screen's default font, which none of its controls use.
+    return fonts::screenFont(fonts::tahoma, 8.25);
 }
 
 void ResultsScreen::exitResults()

@@ -26,12 +26,15 @@ public:
 
     ButtonArray *buttons() const { return m_buttons; }
     QString pupilName() const;
+    // The font the certificate's heading is measured in.
+    static QFont ownFont();
 
 private:
     void showPicture();
     void settleFocus();
     void clicked(int index);
     void exitResults();
+    void printPage();
 
     ButtonArray *m_buttons;
     QLabel *m_banner;

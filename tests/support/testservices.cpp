@@ -14,6 +14,7 @@ TestProgram::TestProgram()
     services.webLink = std::move(webLink);
     services.dialogs = std::move(dialogs);
     services.quit = [this](int status) { quits.append(status); };
+    services.printer = [this] { return printer.device(); };
     m_context = std::make_unique<AppContext>(std::move(services));
 }
 

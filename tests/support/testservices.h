@@ -3,6 +3,7 @@
 #include "app/appcontext.h"
 #include "app/services.h"
 
+#include "recordingprinter.h"
 #include "testfiles.h"
 #include <QList>
 #include <QStringList>
@@ -38,6 +39,7 @@ public:
     AppContext &context() { return *m_context; }
     RecordingWebLink &webLink() { return *m_webLink; }
     ScriptedDialogs &dialogs() { return *m_dialogs; }
+    RecordingPrinter printer;
     QList<int> quits;
     QString folder() const { return m_dir.path(); }
     // Writes a file (bytes as given) below the working folder, creating its folders.

@@ -1,0 +1,144 @@
+#include "platform/printerdevice.h"
+
+#include "platform/picture.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+constexpr double twipsPerInch = 1440;
+const QString documentName = QStringLiteral("Zorvanel");
+} // namespace
+
+PrinterDevice::PrinterDevice(QString pdfPath) : m_pdfPath(std::move(pdfPath)) {}
+
+PrinterDevice::~PrinterDevice() = default;
+
+std::unique_ptr<PrintDevice> PrinterDevice::defaultPrinter()
+{
+    return std::unique_ptr<PrintDevice>(new PrinterDevice(QString()));
+}
+
+std::unique_ptr<PrintDevice> PrinterDevice::pdfFile(const QString &path)
+{
+    return std::unique_ptr<PrintDevice>(new PrinterDevice(path));
+}
+
+bool PrinterDevice::open()
+{
+    if (m_pdfPath.isEmpty()) {
+        // Without a default printer, a default QPrinter would quietly print to nowhere.
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            return false;
+        m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    } else {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_pdfPath);
+    }
+    m_printer->setDocName(documentName);
+    m_pages.assign(1, {});
+    return m_printer->isValid() && m_printer->resolution() > 0;
+}
+
+QSizeF PrinterDevice::pageSize() const
+{
+    const QRectF points = m_printer->pageLayout().paintRect(QPageLayout::Point);
+    return points.size() * (twipsPerInch / 72);
+}
+
+double PrinterDevice::toDevice(double twips) const
+{
+    return twips * m_printer->resolution() / twipsPerInch;
+}
+
+QPointF PrinterDevice::toDevice(QPointF twips) const
+{
+    return {toDevice(twips.x()), toDevice(twips.y())};
+}
+
+QFont PrinterDevice::printerFont(const TextStyle &style) const
+{
+    QFont font(style.family);
+    font.setPointSizeF(style.points);
+    return font;
+}
+
+std::optional<QSizeF> PrinterDevice::measure(const TextStyle &style, const QString &text)
+{
+    const QFontMetricsF metrics(printerFont(style), m_printer.get());
+    const double toTwips = twipsPerInch / m_printer->resolution();
+    return QSizeF(metrics.horizontalAdvance(text), metrics.height()) * toTwips;
+}
+
+bool PrinterDevice::record(Step step)
+{
+    m_pages.back().push_back(std::move(step));
+    return true;
+}
+
+bool PrinterDevice::drawText(QPointF topLeft, const TextStyle &style, const QString &text)
+{
+    const QFont font = printerFont(style);
+    const QPointF baseline =
+        toDevice(topLeft) + QPointF(0, QFontMetricsF(font, m_printer.get()).ascent());
+    return record([font, baseline, colour = style.colour, text](QPainter &painter) {
+        painter.setFont(font);
+        painter.setPen(colour);
+        painter.drawText(baseline, text);
+    });
+}
+
+bool PrinterDevice::drawLine(QPointF from, QPointF to)
+{
+    const QPen pen(Qt::black, toDevice(lineWidthTwips), Qt::SolidLine, Qt::SquareCap);
+    return record([pen, from = toDevice(from), to = toDevice(to)](QPainter &painter) {
+        painter.setPen(pen);
+        painter.drawLine(from, to);
+    });
+}
+
+bool PrinterDevice::drawPicture(QPointF topLeft, const Picture &picture)
+{
+    const QSizeF size = picture.sizeTwips();
+    const QRectF target(toDevice(topLeft), QSizeF(toDevice(size.width()), toDevice(size.height())));
+    return record([picture, target](QPainter &painter) {
+        painter.save();
+        picture.paint(painter, target);
+        painter.restore();
+    });
+}
+
+bool PrinterDevice::newPage()
+{
+    m_pages.emplace_back();
+    return true;
+}
+
+bool PrinterDevice::finish()
+{
+    QPainter painter;
+    if (!painter.begin(m_printer.get()))
+        return false;
+    for (size_t page = 0; page < m_pages.size(); ++page) {
+        if (page > 0 && !m_printer->newPage()) {
+            m_printer->abort();
+            painter.end();
+            return false;
+        }
+        for (const Step &step : m_pages[page])
+            step(painter);
+    }
+    m_pages.clear();
+    return painter.end() && m_printer->printerState() != QPrinter::Error;
+}
+
+void PrinterDevice::abandon()
+{
+    m_pages.clear();
+}

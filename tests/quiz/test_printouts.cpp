@@ -1,0 +1,342 @@
+// The certificate and the paper worksheet, printed on a stand-in printer with simple metrics:
+// a text is 10 twips wide per point per character, a line 23 twips high per point.
+#include "platform/printsurface.h"
+#include "quiz/certificateprintout.h"
+#include "quiz/questionset.h"
+#include "quiz/worksheetprintout.h"
+#include "recordingprinter.h"
+
+#include <QTest>
+
+namespace {
+const QColor blue(0, 0, 255), red(255, 0, 0), darkBlue(0, 0, 128), black(0, 0, 0);
+const QString banner =
+    QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
+constexpr double pageWidth = 11520;
+constexpr double pageHeight = 15120;
+
+double width(double points, const QString &text)
+{
+    return 10 * points * text.size();
+}
+
+double centred(double points, const QString &text)
+{
+    return (pageWidth - width(points, text)) / 2;
+}
+
+Certificate certificate(const QString &name, double headingWidth = 900)
+{
+    return {QStringLiteral("Zorvanel"), name, 10, 10, headingWidth};
+}
+
+PrintedDocument printed(RecordingPrinter &printer, const Certificate &data)
+{
+    std::unique_ptr<PrintDevice> device = printer.device();
+    PrintSurface surface(*device);
+    printCertificate(surface, data);
+    return printer.documents.back();
+}
+
+QuestionSet sampleSet()
+{
+    QuestionSet set;
+    set.title = QStringLiteral("Rivers, Lakes");
+    for (int q = 1; q <= QuestionSet::questionCount; ++q) {
+        set.question(q).text = QStringLiteral("Which river, if any, is number %1?").arg(q);
+        for (int a = 0; a < 4; ++a)
+            set.question(q).answers[a] = QStringLiteral("R%1%2").arg(q).arg(QChar('a' + a));
+        set.question(q).correctAnswer = QStringLiteral("2");
+    }
+    return set;
+}
+
+bool sameOp(const PrintedOp &op, const QString &text, double points, const QColor &colour,
+            QPointF at)
+{
+    const bool same = op.kind == PrintedOp::Text && op.text == text &&
+                      op.style.family == QStringLiteral("Times New Roman") &&
+                      op.style.points == points && op.style.colour == colour &&
+                      qFuzzyCompare(op.at.x() + 1, at.x() + 1) &&
+                      qFuzzyCompare(op.at.y() + 1, at.y() + 1);
+    if (!same)
+        qWarning() << "printed" << op.text << op.style.points << op.style.colour << op.at
+                   << "expected" << text << points << colour << at;
+    return same;
+}
+} // namespace
+
+class PrintoutsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void theCertificatePrintsItsLinesInOrder()
+    {
+        RecordingPrinter printer;
+        const PrintedDocument document = printed(printer, certificate(QStringLiteral("Sam Reed")));
+        QVERIFY(document.sent && !document.abandoned);
+        QCOMPARE(document.pageCount(), 1);
+
+        // Each line's size, top to bottom; every line but the last is ended.
+        const double sizes[] = {25, 25, 25, 25, 36, 36, 36, 36, 36, 36, 36,
+                                28, 28, 28, 28, 28, 28, 36, 36, 25, 25};
+        double top[21];
+        double y = 0;
+        for (int line = 0; line < 21; ++line) {
+            top[line] = y;
+            y += 23 * sizes[line];
+        }
+        const QString blank = QStringLiteral(" ");
+        const QString score = QStringLiteral("You have scored 10 out of 10.");
+        struct Expected
+        {
+            int line;
+            QString text;
+            QColor colour;
+            double x;
+        };
+        const std::vector<Expected> expected = {
+            {1, blank, blue, 0},
+            {2, banner, blue, 0},
+            {2, banner, blue, width(25, banner)},
+            {2, blank, blue, 2 * width(25, banner)},
+            {3, blank, blue, 0},
+            {4, blank, blue, 0},
+            {5, QStringLiteral("Zorvanel"), red, centred(36, QStringLiteral("Zorvanel"))},
+            {6, blank, red, 0},
+            {7, QStringLiteral("Zorvanel"), blue, centred(36, QStringLiteral("Zorvanel"))},
+            {8, blank, blue, 0},
+            {9, blank, blue, 0},
+            {10, blank, blue, 0},
+            {11, blank, blue, 0},
+            {12, QStringLiteral("Excellent Work"), darkBlue,
+             centred(28, QStringLiteral("Excellent Work"))},
+            {13, blank, darkBlue, 0},
+            {14, QStringLiteral("Sam Reed"), darkBlue, centred(28, QStringLiteral("Sam Reed"))},
+            {15, blank, darkBlue, 0},
+            {16, score, darkBlue, centred(28, score)},
+            {17, blank, darkBlue, 0},
+            {18, blank, darkBlue, 0},
+            {19, blank, darkBlue, 0},
+            {20, blank, blue, 0},
+            {21, banner, black, 0},
+            {21, banner, black, width(25, banner)},
+        };
+        const std::vector<PrintedOp> texts = document.texts();
+        QCOMPARE(texts.size(), expected.size());
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const Expected &e = expected[i];
+            QVERIFY2(sameOp(texts[i], e.text, sizes[e.line - 1], e.colour, {e.x, top[e.line - 1]}),
+                     qPrintable(QStringLiteral("text %1, line %2").arg(i).arg(e.line)));
+        }
+        // The frames come after the text.
+        QCOMPARE(document.ops.back().kind, PrintedOp::Line);
+        QCOMPARE(document.ops[texts.size()].kind, PrintedOp::Line);
+    }
+
+    void theFramesDependOnThePageAlone()
+    {
+        RecordingPrinter printer;
+        printer.page = QSizeF(11000, 16000);
+        const double pw = 11000, ph = 16000;
+        // left, top, right, bottom of each rectangle in the order drawn
+        std::vector<QRectF> rectangles;
+        auto frame = [&](int k) {
+            const double s = 45.0 * (k + 1), e = 270.0 + 45 * k;
+            rectangles.push_back(QRectF(QPointF(s, e), QPointF(pw - s, ph - e)));
+        };
+        auto box = [&](int k) {
+            rectangles.push_back(QRectF(QPointF(645 + 45 * k, 7320 + 45 * k),
+                                        QPointF(pw - 645 - 45 * k, ph - 4020 - 45 * k)));
+        };
+        frame(0), box(0), frame(1), box(1), frame(2), box(2), frame(3), frame(4);
+
+        const std::vector<PrintedOp> lines =
+            printed(printer, certificate(QStringLiteral("Sam Reed"))).lines();
+        QCOMPARE(lines.size(), size_t(32));
+        for (size_t r = 0; r < rectangles.size(); ++r) {
+            const QRectF &rect = rectangles[r];
+            const QLineF sides[] = {{rect.topLeft(), rect.topRight()},
+                                    {rect.topLeft(), rect.bottomLeft()},
+                                    {rect.topRight(), rect.bottomRight()},
+                                    {rect.bottomLeft(), rect.bottomRight()}};
+            for (int side = 0; side < 4; ++side) {
+                const PrintedOp &line = lines[4 * r + side];
+                QCOMPARE(QLineF(line.at, line.to), sides[side]);
+            }
+        }
+        // Another pupil's certificate has the very same frames.
+        const std::vector<PrintedOp> again =
+            printed(printer, certificate(QString(), 99999)).lines();
+        for (size_t i = 0; i < lines.size(); ++i)
+            QCOMPARE(QLineF(again[i].at, again[i].to), QLineF(lines[i].at, lines[i].to));
+    }
+
+    void theNameAndTheHeadingKeepTheLinesBelowInPlace_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("headingWidth");
+        QTest::addColumn<double>("headingPoints");
+        // The page is 11520 twips wide: a quarter is 2880.
+        QTest::newRow("short heading") << QStringLiteral("Sam Reed") << 2880.0 << 36.0;
+        QTest::newRow("wide heading") << QStringLiteral("Sam Reed") << 2881.0 << 28.0;
+        QTest::newRow("empty name") << QString() << 900.0 << 36.0;
+    }
+
+    void theNameAndTheHeadingKeepTheLinesBelowInPlace()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, headingWidth);
+        QFETCH(double, headingPoints);
+        RecordingPrinter printer;
+        const std::vector<PrintedOp> texts =
+            printed(printer, certificate(name, headingWidth)).texts();
+        const PrintedOp &heading = texts[8], &afterHeading = texts[9];
+        QCOMPARE(heading.text, QStringLiteral("Zorvanel"));
+        QCOMPARE(heading.style.points, headingPoints);
+        QCOMPARE(heading.at.x(), centred(headingPoints, QStringLiteral("Zorvanel")));
+        QCOMPARE(afterHeading.style.points, headingPoints);
+
+        const PrintedOp &nameLine = texts[15];
+        QCOMPARE(nameLine.text, name);
+        QCOMPARE(nameLine.at.x(), centred(28, name));
+        // The score line sits three 28-point lines below praise, whatever the name.
+        const PrintedOp &praise = texts[13], &score = texts[17];
+        QCOMPARE(score.at.y() - praise.at.y(), 4 * 23.0 * 28);
+        QCOMPARE(praise.at.y(), 23 * (4 * 25 + 5 * 36.0 + 2 * headingPoints));
+    }
+
+    void theWorksheetPrintsQuestionsAndAnswerColumns()
+    {
+        RecordingPrinter printer;
+        std::unique_ptr<PrintDevice> device = printer.device();
+        PrintSurface surface(*device);
+        QVERIFY(printWorksheet(surface, QStringLiteral("Geography"), sampleSet()));
+        const PrintedDocument &document = printer.documents.back();
+        QCOMPARE(document.pageCount(), 1);
+        const std::vector<PrintedOp> texts = document.texts();
+        // 1 + 2 + 1 + 3 header lines, then 1 + 2 + 2 + 1 per question.
+        QCOMPARE(texts.size(), size_t(7 + 10 * 6));
+        QCOMPARE(texts[1].text, QStringLiteral("Zorvanel") + QString(57, ' ') +
+                                    QStringLiteral("Quillmere Publishing Ltd"));
+        QCOMPARE(texts[1].at.x(), pageWidth / 16);
+        QCOMPARE(texts[2].text, QStringLiteral(" "));
+        QCOMPARE(texts[2].at.y(), texts[1].at.y());
+        QCOMPARE(texts[4].text, QStringLiteral("Geography"));
+        QCOMPARE(texts[4].style.points, 32.0);
+        QCOMPARE(texts[4].at.x(), centred(32, QStringLiteral("Geography")));
+        QCOMPARE(texts[5].text, QStringLiteral("Rivers, Lakes"));
+
+        const PrintedOp *q3 = &texts[7 + 2 * 6];
+        QCOMPARE(q3[0].text, QStringLiteral("Question 3    Which river, if any, is number 3?"));
+        QCOMPARE(q3[0].at.x(), pageWidth / 16);
+        QCOMPARE(q3[0].style.points, 12.0);
+        const QString answers[] = {"A. R3a", "B. R3b", "C. R3c", "D. R3d"};
+        for (int a = 0; a < 4; ++a) {
+            const PrintedOp &answer = q3[1 + a];
+            QCOMPARE(answer.text, answers[a]);
+            QCOMPARE(answer.at.x(), a % 2 == 0 ? pageWidth / 3 : 2 * pageWidth / 3);
+            QCOMPARE(answer.at.y(), q3[0].at.y() + 23 * 12.0 * (1 + a / 2));
+        }
+        QCOMPARE(q3[5].at.y(), q3[0].at.y() + 3 * 23 * 12.0);
+        for (const PrintedOp &text : texts)
+            QVERIFY(!text.text.contains('&'));
+    }
+
+    void aLongAnswerIsNeverPrintedOver()
+    {
+        QuestionSet set = sampleSet();
+        // 12-point text is 120 twips a character here; a third of the page is 3840.
+        set.question(3).answers[0] = QString(33, 'x');
+        set.question(3).answers[2] = QString(29, 'y'); // exactly a third, with its "C. "
+        RecordingPrinter printer;
+        std::unique_ptr<PrintDevice> device = printer.device();
+        PrintSurface surface(*device);
+        QVERIFY(printWorksheet(surface, QString(), set));
+        const std::vector<PrintedOp> texts = printer.documents.back().texts();
+        const PrintedOp *q3 = &texts[7 + 2 * 6];
+        const double line = 23 * 12.0;
+        QCOMPARE(q3[1].text, QStringLiteral("A. ") + QString(33, 'x'));
+        QCOMPARE(q3[2].text, QString());
+        QCOMPARE(q3[3].text, QStringLiteral("B. R3b"));
+        QCOMPARE(q3[3].at, QPointF(2 * pageWidth / 3, q3[1].at.y() + line));
+        // An answer that just fits stays beside its partner.
+        QCOMPARE(q3[4].at.y(), q3[3].at.y() + line);
+        QCOMPARE(q3[5].at, QPointF(2 * pageWidth / 3, q3[4].at.y()));
+    }
+
+    void aLongWorksheetGoesOnToANewPage()
+    {
+        RecordingPrinter printer;
+        printer.page = QSizeF(11520, 6000);
+        std::unique_ptr<PrintDevice> device = printer.device();
+        PrintSurface surface(*device);
+        QVERIFY(printWorksheet(surface, QStringLiteral("Geography"), sampleSet()));
+        const PrintedDocument &document = printer.documents.back();
+        QVERIFY(document.pageCount() >= 3);
+        QCOMPARE(document.texts().size(), size_t(7 + 10 * 6));
+        bool topOfPage = false;
+        for (const PrintedOp &op : document.ops) {
+            if (op.kind == PrintedOp::NewPage) {
+                topOfPage = true;
+                continue;
+            }
+            QVERIFY(op.at.y() + RecordingPrinter::lineHeight(op.style) <= 6000);
+            if (topOfPage)
+                QCOMPARE(op.at.y(), 0.0);
+            topOfPage = false;
+        }
+        // An answer pair is never split across two pages.
+        const std::vector<PrintedOp> texts = document.texts();
+        for (size_t i = 1; i < texts.size(); ++i) {
+            if (texts[i].text.startsWith(QStringLiteral("B. ")))
+                QCOMPARE(texts[i].at.y(), texts[i - 1].at.y());
+        }
+    }
+
+    void aFailureStopsThePrintoutAndSendsNothing_data()
+    {
+        QTest::addColumn<int>("failAt");
+        QTest::newRow("first measurement") << 0;
+        QTest::newRow("half-way") << 40;
+        QTest::newRow("a frame line") << 60;
+    }
+
+    void aFailureStopsThePrintoutAndSendsNothing()
+    {
+        QFETCH(int, failAt);
+        RecordingPrinter printer;
+        printer.failAtStep = failAt;
+        std::unique_ptr<PrintDevice> device = printer.device();
+        PrintSurface surface(*device);
+        QVERIFY(!printCertificate(surface, certificate(QStringLiteral("Sam Reed"))));
+        const PrintedDocument &document = printer.documents.back();
+        QVERIFY(document.abandoned);
+        QVERIFY(!document.sent);
+        // Measurements and drawings alternate; nothing was drawn after the failing step.
+        QVERIFY(int(document.ops.size()) <= failAt);
+    }
+
+    void aPrinterThatCannotSendOrIsMissingReportsFailure()
+    {
+        RecordingPrinter printer;
+        printer.sendFails = true;
+        {
+            std::unique_ptr<PrintDevice> device = printer.device();
+            PrintSurface surface(*device);
+            QVERIFY(!printWorksheet(surface, QString(), sampleSet()));
+        }
+        QVERIFY(!printer.documents.back().sent);
+
+        RecordingPrinter none;
+        none.available = false;
+        std::unique_ptr<PrintDevice> device = none.device();
+        PrintSurface surface(*device);
+        QVERIFY(surface.failed());
+        QVERIFY(!printCertificate(surface, certificate(QStringLiteral("Sam Reed"))));
+        QVERIFY(none.documents.empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(PrintoutsTest)
+#include "test_printouts.moc"

@@ -1,0 +1,207 @@
+// Printing from the screens: the certificate from the results, the worksheet from the quiz,
+// what the pupil is told, and a real PDF made through Qt's print support.
+#include "app/application.h"
+#include "platform/picture.h"
+#include "platform/printerdevice.h"
+#include "platform/printsurface.h"
+#include "pupil.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <stdexcept>
+
+namespace {
+const QString certificatePrinting = QStringLiteral("Your certificate is now printing.");
+const QString worksheetPrinting = QStringLiteral("Your worksheet is now printing.");
+const QString printingProblem = QStringLiteral("There was a problem printing to your printer.");
+
+ResultsScreen *fullMarks(Pupil &pupil, const QString &name)
+{
+    ResultsScreen *results = pupil.takeQuiz(rightAnswer);
+    QTest::keyClicks(results->findChild<QLineEdit *>(QStringLiteral("Text1")), name);
+    return results;
+}
+
+void printCertificate(ResultsScreen *results)
+{
+    click(results->buttons()->at(ResultsScreen::ActionCommand));
+}
+
+QStringList printedTexts(const PrintedDocument &document)
+{
+    QStringList texts;
+    for (const PrintedOp &op : document.texts())
+        texts << op.text;
+    return texts;
+}
+
+// Runs a poppler tool on a file and returns what it printed.
+QString poppler(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+} // namespace
+
+class PrintScreensTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // No print server answers here, so the machine's default printer cannot be reached.
+        qputenv("CUPS_SERVER", QFile::encodeName(QDir::tempPath() + "/no-print-server/socket"));
+        prepareApplication();
+    }
+
+    void fullMarksPrintTheNamedCertificateAgainAndAgain()
+    {
+        Pupil pupil;
+        ResultsScreen *results = fullMarks(pupil, QStringLiteral("Sam Reed"));
+        pupil.state().quizHeading = QStringLiteral("Braille Worksheet");
+        printCertificate(results);
+        QCOMPARE(pupil.program.dialogs().messages, QStringList{certificatePrinting});
+        RecordingPrinter &printer = pupil.program.printer;
+        QCOMPARE(printer.documents.size(), size_t(1));
+        QVERIFY(printer.documents[0].sent);
+        const QStringList texts = printedTexts(printer.documents[0]);
+        QVERIFY(texts.contains(QStringLiteral("Sam Reed")));
+        QVERIFY(texts.contains(QStringLiteral("Braille Worksheet")));
+        QVERIFY(texts.contains(QStringLiteral("You have scored 10 out of 10.")));
+
+        // The screen stays, so a second copy can be printed.
+        QCOMPARE(pupil.screens().front(), results);
+        printCertificate(results);
+        QCOMPARE(printer.documents.size(), size_t(2));
+        QCOMPARE(pupil.program.dialogs().messages.size(), 2);
+    }
+
+    void aHeadingWiderThanAQuarterPageIsPrintedSmaller()
+    {
+        Pupil pupil;
+        ResultsScreen *results = fullMarks(pupil, QStringLiteral("Sam Reed"));
+        // About 40 characters of the screen's small font take a quarter of the page.
+        const QString shortHeading = QStringLiteral("Zorvanel");
+        const QString longHeading =
+            QStringLiteral("The Life of Tomas Verrin and the Code for Reading by Touch");
+        QVERIFY(QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance(longHeading) >
+                4 * QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance(shortHeading));
+        for (const QString &heading : {shortHeading, longHeading}) {
+            pupil.state().quizHeading = heading;
+            printCertificate(results);
+            for (const PrintedOp &op : pupil.program.printer.documents.back().texts()) {
+                if (op.text == heading && op.style.colour == QColor(0, 0, 255))
+                    QCOMPARE(op.style.points, heading == shortHeading ? 36.0 : 28.0);
+            }
+        }
+    }
+
+    void printingProblemsAreReportedAndTheScreenStays()
+    {
+        Pupil pupil;
+        ResultsScreen *results = fullMarks(pupil, QStringLiteral("Sam Reed"));
+        RecordingPrinter &printer = pupil.program.printer;
+        QStringList &messages = pupil.program.dialogs().messages;
+
+        printer.available = false;
+        printCertificate(results);
+        QCOMPARE(messages, QStringList{printingProblem});
+        QVERIFY(printer.documents.empty());
+
+        printer.available = true;
+        printer.failAtStep = 30;
+        printCertificate(results);
+        QCOMPARE(messages.last(), printingProblem);
+        QVERIFY(printer.documents.back().abandoned && !printer.documents.back().sent);
+
+        // Whatever escapes the printout itself cancels the printing, never the program.
+        pupil.program.context().services.printer = []() -> std::unique_ptr<PrintDevice> {
+            throw std::runtime_error("the print system broke down");
+        };
+        printCertificate(results);
+        QCOMPARE(messages.last(), QStringLiteral("Printing has been cancelled."));
+
+        QCOMPARE(messages.size(), 3);
+        QCOMPARE(pupil.screens().front(), results);
+        QVERIFY(pupil.program.quits.isEmpty());
+    }
+
+    void aTeachersWorksheetCanBePrintedFromTheQuiz()
+    {
+        Pupil pupil;
+        QuizScreen *quiz = pupil.openQuiz();
+        ButtonLabel *print = quiz->buttons()->at(QuizScreen::PrintCommand);
+        QVERIFY(!print->isVisible()); // not for the topic's own quiz
+        quiz->setPrintWorksheetVisible(true);
+        quiz->setHeading(QStringLiteral("Class 4 Worksheet"));
+        click(print);
+        QCOMPARE(pupil.program.dialogs().messages, QStringList{worksheetPrinting});
+        const QStringList texts = printedTexts(pupil.program.printer.documents.back());
+        QVERIFY(texts.contains(QStringLiteral("Class 4 Worksheet")));
+        QVERIFY(texts.contains(QStringLiteral("Tomas Verrin")));
+        QVERIFY(texts.contains(QStringLiteral("Question 10    Question number 10?")));
+        QVERIFY(texts.contains(QStringLiteral("D. Answer 4 to 10")));
+        // Printing does not move the quiz on.
+        QCOMPARE(pupil.screens().front(), quiz);
+        QCOMPARE(pupil.state().questionNumber, 1);
+
+        pupil.program.printer.available = false;
+        click(print);
+        QCOMPARE(pupil.program.dialogs().messages.last(), printingProblem);
+    }
+
+    void withoutADefaultPrinterThePupilIsToldAndNothingElse()
+    {
+        Pupil pupil;
+        pupil.program.context().services.printer = &PrinterDevice::defaultPrinter;
+        printCertificate(fullMarks(pupil, QStringLiteral("Sam Reed")));
+        QCOMPARE(pupil.program.dialogs().messages, QStringList{printingProblem});
+        QVERIFY(pupil.screens().find<ResultsScreen>());
+    }
+
+    void theRealPrinterWritesOnePageWithTheNameAndScore()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        Pupil pupil;
+        const QString pdf = pupil.program.folder() + QStringLiteral("/certificate.pdf");
+        pupil.program.context().services.printer = [pdf] { return PrinterDevice::pdfFile(pdf); };
+        printCertificate(fullMarks(pupil, QStringLiteral("Sam Reed")));
+        QCOMPARE(pupil.program.dialogs().messages, QStringList{certificatePrinting});
+
+        const QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
+                 qPrintable(info));
+        const QString text = poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("Sam Reed")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("You have scored 10 out of 10.")));
+        QVERIFY(text.contains(QStringLiteral("Excellent Work")));
+    }
+
+    void aPaperPagePrintsAsTextAtItsOwnSize()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const Picture page =
+            Picture::load(QStringLiteral(ZORVANEL_SOURCE_DIR "/content/wmf2/guide3.wmf"));
+        QVERIFY(page.isMetafile());
+        WorkingFolder folder;
+        const QString pdf = QDir::currentPath() + QStringLiteral("/page.pdf");
+        std::unique_ptr<PrintDevice> device = PrinterDevice::pdfFile(pdf);
+        PrintSurface surface(*device);
+        surface.picture(page, {0, 0});
+        QVERIFY(surface.endDoc());
+        // Printed as vectors, the page's words are text in the document.
+        const QString text = poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("The quiz, results and certificates")),
+                 qPrintable(text));
+    }
+};
+
+QTEST_MAIN(PrintScreensTest)
+#include "test_printscreens.moc"
