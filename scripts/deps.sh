@@ -9,6 +9,7 @@ zorvanel_packages=(
   libuemf-dev
   fonts-wine fonts-liberation
   xvfb xauth openbox xdotool imagemagick poppler-utils
+  cups cups-ipp-utils printer-driver-cups-pdf
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 

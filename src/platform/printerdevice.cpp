@@ -31,9 +31,10 @@ std::unique_ptr<PrintDevice> PrinterDevice::pdfFile(const QString &path)
 bool PrinterDevice::open()
 {
     if (m_pdfPath.isEmpty()) {
-        // Without a default printer, a default QPrinter would quietly print to nowhere.
+        // Without a default printer, a default QPrinter would quietly print to nowhere; a
+        // stopped one would hold the page until someone noticed. Both are reported now.
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
+        if (info.isNull() || info.state() == QPrinter::Error)
             return false;
         m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     } else {

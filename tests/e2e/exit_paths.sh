@@ -4,19 +4,9 @@
 # Usage: exit_paths.sh PROGRAM CONTENT_DIR
 set -u
 program=$1 content=$2
-for tool in Xvfb openbox xdotool; do
-  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
-
-n=150; while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n+1)); done
-export DISPLAY=:$n
-runtime=$(mktemp -d); chmod 700 "$runtime"; export XDG_RUNTIME_DIR=$runtime
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
-trap 'kill $xvfb $wm 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wm=$!
-sleep 0.5
+source "$(dirname "$0")/xdisplay.sh"
+x_display_start || exit $?
+trap 'x_display_stop' EXIT
 
 # Starts the program, runs the given xdotool steps once its window is up, and checks that
 # it ends by itself with status 0. A loaded machine may drop an early key or click, so the
