@@ -11,5 +11,6 @@ Services Services::real()
     services.webLink = std::make_unique<DesktopWebLink>();
     services.quit = [](int status) { QCoreApplication::exit(status); };
     services.printer = &PrinterDevice::defaultPrinter;
+    services.random = std::make_unique<ClockRandomSource>();
     return services;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/printdevice.h"
+#include "platform/randomsource.h"
 #include "platform/weblink.h"
 #include "ui/dialogs.h"
 
@@ -16,6 +17,7 @@ struct Services
     std::function<void(int)> quit;
     // A fresh document on the default printer, for one printout.
     std::function<std::unique_ptr<PrintDevice>()> printer;
+    std::unique_ptr<RandomSource> random;
 
     static Services real();
 };

@@ -1,6 +1,8 @@
 #include "shell/startup.h"
 
 #include "app/appcontext.h"
+#include "braille/cipherscreen.h"
+#include "braille/timelinescreen.h"
 #include "shell/closingscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/topichub.h"
@@ -11,5 +13,7 @@ MainMenu *startProgram(AppContext &context)
     screens.declare<MainMenu>(QStringLiteral("intro0"));
     screens.declare<ClosingScreen>(QStringLiteral("Titlefrm"));
     screens.declare<TopicHub>(QStringLiteral("braille"));
+    screens.declare<CipherScreen>(QStringLiteral("braillelab"));
+    screens.declare<TimelineScreen>(QStringLiteral("brailleord"));
     return screens.show<MainMenu>();
 }

@@ -15,6 +15,9 @@ TestProgram::TestProgram()
     services.dialogs = std::move(dialogs);
     services.quit = [this](int status) { quits.append(status); };
     services.printer = [this] { return printer.device(); };
+    auto random = std::make_unique<ScriptedRandom>();
+    m_random = random.get();
+    services.random = std::move(random);
     m_context = std::make_unique<AppContext>(std::move(services));
 }
 

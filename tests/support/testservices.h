@@ -17,6 +17,15 @@ struct RecordingWebLink : WebLink
     void open(const QUrl &url) override { opened.append(url); }
 };
 
+// Gives the numbers a test scripts, then 0; counts the seedings.
+struct ScriptedRandom : RandomSource
+{
+    QList<double> numbers;
+    int seedings = 0;
+    void seedFromClock() override { ++seedings; }
+    double next() override { return numbers.isEmpty() ? 0.0 : numbers.takeFirst(); }
+};
+
 struct ScriptedDialogs : Dialogs
 {
     QStringList messages;
@@ -39,6 +48,7 @@ public:
     AppContext &context() { return *m_context; }
     RecordingWebLink &webLink() { return *m_webLink; }
     ScriptedDialogs &dialogs() { return *m_dialogs; }
+    ScriptedRandom &random() { return *m_random; }
     RecordingPrinter printer;
     QList<int> quits;
     QString folder() const { return m_dir.path(); }
@@ -49,5 +59,6 @@ private:
     WorkingFolder m_dir;
     RecordingWebLink *m_webLink;
     ScriptedDialogs *m_dialogs;
+    ScriptedRandom *m_random;
     std::unique_ptr<AppContext> m_context;
 };

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+// The words the cipher puzzle draws, and the choice of one of them.
+namespace cipher {
+
+QStringList words();
+// The word index Int(r x count) for a random r in [0, 1), kept inside the list.
+int problemIndex(double r, int count);
+
+} // namespace cipher

@@ -1,0 +1,54 @@
+#include "braille/dotsurface.h"
+
+#include "ui/palette.h"
+#include "ui/screen.h"
+#include "ui/twips.h"
+
+#include <QPainter>
+
+namespace {
+// A position in twips names a pixel, as on the classic drawing surface: the dot is centred
+// on the middle of that pixel, so a 9-pixel dot spreads four pixels each way.
+QPointF pixelCentre(float x, float y)
+{
+    return QPointF(Twips::toPixelsF(x) + 0.5, Twips::toPixelsF(y) + 0.5);
+}
+} // namespace
+
+DotSurface::DotSurface(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("dots"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    placeTwips(this, 0, 0, Twips::screenWidth, Twips::screenHeight);
+    const qreal ratio = devicePixelRatioF();
+    m_image = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    m_image.setDevicePixelRatio(ratio);
+    clear();
+}
+
+void DotSurface::clear()
+{
+    m_image.fill(Qt::transparent);
+    update();
+}
+
+void DotSurface::drawCell(const braille::Cell &cell)
+{
+    QPainter p(&m_image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colours::white);
+    for (const braille::Dot &dot : cell) {
+        const double pixels = dot.raised ? braille::raisedDotPixels : braille::flatDotPixels;
+        const double radius = Twips::toPixelsF(pixels * Twips::perPixel) / 2;
+        p.drawEllipse(pixelCentre(dot.x, dot.y), radius, radius);
+    }
+    update();
+}
+
+void DotSurface::paintEvent(QPaintEvent *)
+{
+    // The painter is clipped to the part that needs painting.
+    QPainter p(this);
+    p.drawImage(QPoint(0, 0), m_image);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "braille/timelineboard.h"
+#include "ui/screen.h"
+
+#include <array>
+
+class ButtonArray;
+class EventLabel;
+class QLabel;
+
+// "brailleord": six events dragged from their homes into the boxes beside their years.
+class TimelineScreen : public Screen
+{
+    Q_OBJECT
+public:
+    enum Command { ExitCommand = 0, StartAgainCommand = 1, CheckScoreCommand = 2 };
+
+    explicit TimelineScreen(AppContext &context);
+    void load() override;
+
+    ButtonArray *buttons() const { return m_buttons; }
+    EventLabel *eventLabel(int k) const { return m_events.at(k); }
+
+private:
+    void addTimeline();
+    void addTexts();
+    void addEvents();
+    void dragged(int k, QPointF pointer);
+    void dropped(int k);
+    void clicked(int index);
+    void placeEvent(int k);
+    void showBoard();
+
+    TimelineBoard m_board;
+    std::array<EventLabel *, TimelineBoard::eventCount> m_events{};
+    std::array<QLabel *, TimelineBoard::eventCount> m_homes{};
+    QLabel *m_result = nullptr;
+    ButtonArray *m_buttons = nullptr;
+};

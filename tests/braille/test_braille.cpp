@@ -1,0 +1,405 @@
+#include "app/application.h"
+#include "braille/braillecell.h"
+#include "braille/cipherscreen.h"
+#include "braille/cipherwords.h"
+#include "braille/eventlabel.h"
+#include "braille/timelineboard.h"
+#include "braille/timelinescreen.h"
+#include "platform/randomsource.h"
+#include "shell/mainmenu.h"
+#include "shell/startup.h"
+#include "shell/topichub.h"
+#include "testservices.h"
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The six-dot alphabet as a Braille primer lists it, by dot number: dots 1, 2, 3 down the
+// left column, 4, 5, 6 down the right.
+const QStringList standardBraille = {"1",    "12",   "14",    "145",   "15",  "124",  "1245",
+                                     "125",  "24",   "245",   "13",    "123", "134",  "1345",
+                                     "135",  "1234", "12345", "1235",  "234", "2345", "136",
+                                     "1236", "2456", "1346",  "13456", "1356"};
+
+QStringList standardCells(const QString &word)
+{
+    QStringList cells;
+    for (QChar letter : word)
+        cells << standardBraille.at(letter.unicode() - 'a');
+    return cells;
+}
+
+// Where dot `number` lies from the centre of dot 1: 240 twips apart across and down.
+QPointF dotOffset(int number)
+{
+    return QPointF(number > 3 ? 240 : 0, 240 * ((number - 1) % 3));
+}
+
+// The raised dots of a cell by number, found from where each dot lies in the cell.
+QString raisedDots(const braille::Cell &cell, QPointF origin)
+{
+    QString numbers;
+    for (int number = 1; number <= 6; ++number) {
+        const auto at = std::find_if(cell.begin(), cell.end(), [&](const braille::Dot &dot) {
+            return QPointF(dot.x, dot.y) == origin + dotOffset(number);
+        });
+        if (at == cell.end())
+            return QStringLiteral("no dot %1").arg(number);
+        if (at->raised)
+            numbers += QChar('0' + number);
+    }
+    return numbers;
+}
+
+QPointF pointOf(BoardPlace place)
+{
+    return QPointF(place.left, place.top);
+}
+
+// Drags a label on the board so that its top-left corner lies at `corner`, and releases it.
+void releaseAt(TimelineBoard &board, int k, QPointF corner)
+{
+    const QPointF halfSize(TimelineBoard::width / 2, TimelineBoard::height / 2);
+    board.drag(k, corner - pointOf(board.label(k)) + halfSize);
+    board.drop(k);
+}
+
+// A pupil at the topic hub, opened from the main menu; `numbers` pick the cipher's words.
+struct Pupil
+{
+    TestProgram program;
+    TopicHub *hub = nullptr;
+
+    explicit Pupil(QList<double> numbers = {})
+    {
+        program.random().numbers = numbers;
+        MainMenu *menu = startProgram(program.context());
+        QTest::mouseClick(menu->entries()->at(MainMenu::TopicEntry), Qt::LeftButton);
+        hub = program.context().screens().find<TopicHub>();
+    }
+    AppState &state() { return program.context().state; }
+    Screen *front() { return program.context().screens().front(); }
+    template <class T> T *open(TopicHub::Activity activity)
+    {
+        QTest::mouseClick(hub->buttons()->at(activity), Qt::LeftButton);
+        return program.context().screens().find<T>();
+    }
+};
+
+// The random number that picks the word at `index` of the twenty.
+double pick(int index)
+{
+    return (index + 0.5) / 20;
+}
+
+void click(ButtonLabel *button)
+{
+    QVERIFY(button && button->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QLabel *labelOf(Screen *screen, const QString &name)
+{
+    return screen->findChild<QLabel *>(name);
+}
+
+// Whether a person sees white at a point in twips, moved right by some pixels at zoom 1.
+bool whiteAt(const QImage &picture, QPointF twips, double rightPixels = 0)
+{
+    const double x = Twips::toPixelsF(twips.x() + rightPixels * Twips::perPixel) + 0.5;
+    const double y = Twips::toPixelsF(twips.y()) + 0.5;
+    const QColor colour = picture.pixelColor(int(std::floor(x)), int(std::floor(y)));
+    return colour.red() > 245 && colour.green() > 245 && colour.blue() > 245;
+}
+
+// Reads the cell drawn at an origin by its raised dots ("145"): a large dot still shows
+// white 3 pixels right of its centre, a small one does not. Empty where nothing is drawn.
+QString readCell(const QImage &picture, QPointF origin)
+{
+    QString raised;
+    int drawn = 0;
+    for (int number = 1; number <= 6; ++number) {
+        const QPointF centre = origin + dotOffset(number);
+        drawn += whiteAt(picture, centre) ? 1 : 0;
+        if (whiteAt(picture, centre) && whiteAt(picture, centre, 3))
+            raised += QChar('0' + number);
+    }
+    return drawn == 0 || drawn == 6 ? raised : QStringLiteral("broken ") + raised;
+}
+
+// The word row as a person reads it, for a word of `length` letters.
+QStringList readWordRow(Screen *cipher, int length)
+{
+    const QImage picture = cipher->client()->grab().toImage();
+    QStringList read;
+    for (int i = 0; i < length; ++i)
+        read << readCell(picture, QPointF(6000 - 360 * length + 720 * i, 5280));
+    return read;
+}
+
+// Real mouse events: pressed on the label, moved so that its top-left corner comes to
+// `corner` (twips), released there.
+void dragTo(TimelineScreen *screen, int k, QPointF corner, Qt::MouseButton button = Qt::LeftButton)
+{
+    EventLabel *label = screen->eventLabel(k);
+    const QPoint target(Twips::toPixels(corner.x() + 3495 / 2.0),
+                        Twips::toPixels(corner.y() + 645 / 2.0));
+    QTest::mousePress(label, button, {}, label->rect().center());
+    QTest::mouseMove(label, label->mapFrom(screen->client(), target));
+    QTest::mouseRelease(label, button, {}, label->mapFrom(screen->client(), target));
+}
+
+QRect boxOf(TimelineScreen *screen, int k)
+{
+    return labelOf(screen, QStringLiteral("Label1(%1)").arg(k))->geometry();
+}
+
+constexpr double boxTops[] = {2760, 360, 5160, 1560, 3960, 6360};
+
+} // namespace
+
+class BrailleTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void lettersAreTheStandardCellsAndOtherCharactersFlat()
+    {
+        const QPointF origin(1000, 2000);
+        const auto cellOf = [&](QChar c) {
+            return braille::cellAt(braille::letterCode(c), origin);
+        };
+        for (char letter = 'a'; letter <= 'z'; ++letter)
+            QCOMPARE(raisedDots(cellOf(QChar(letter)), origin), standardCells(QChar(letter))[0]);
+        for (const QChar other : {QChar('A'), QChar('0'), QChar(' '), QChar('{'), QChar(0xe9)})
+            QCOMPARE(raisedDots(cellOf(other), origin), QString());
+    }
+
+    void cellOrigins_data()
+    {
+        QTest::addColumn<QPointF>("origin");
+        QTest::addColumn<QPointF>("expected");
+        using namespace braille;
+        const auto key = [](int code) { return keyCellOrigin(keyLetterTopLeft(code)); };
+        QTest::newRow("key a") << key(0) << QPointF(1470, 330);
+        QTest::newRow("key m") << key(12) << QPointF(10110, 330);
+        QTest::newRow("key n, under a") << key(13) << QPointF(1470, 1830);
+        QTest::newRow("key z, under m") << key(25) << QPointF(10110, 1830);
+        const auto word = [](const char *w, int i) {
+            const Cell cell = wordCells(QLatin1String(w)).at(i);
+            return QPointF(cell.at(0).x, cell.at(0).y);
+        };
+        QTest::newRow("one letter") << word("a", 0) << QPointF(5640, 5280);
+        QTest::newRow("army, last") << word("army", 3) << QPointF(6720, 5280);
+        QTest::newRow("accomplished, first") << word("accomplished", 0) << QPointF(1680, 5280);
+        QTest::newRow("accomplished, last") << word("accomplished", 11) << QPointF(9600, 5280);
+    }
+    void cellOrigins()
+    {
+        QFETCH(QPointF, origin);
+        QFETCH(QPointF, expected);
+        QCOMPARE(origin, expected);
+    }
+
+    void theProblemIndexStaysInTheList_data()
+    {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<int>("index");
+        QTest::newRow("0") << 0.0 << 0;
+        QTest::newRow("a twentieth") << 0.05 << 1;
+        QTest::newRow("just below 1") << std::nextafter(1.0, 0.0) << 19;
+        QTest::newRow("1, from a faulty source") << 1.0 << 19;
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0;
+    }
+    void theProblemIndexStaysInTheList()
+    {
+        QFETCH(double, r);
+        QFETCH(int, index);
+        QCOMPARE(cipher::problemIndex(r, 20), index);
+    }
+
+    void theClockSourceDrawsAfreshAfterEverySeeding()
+    {
+        ClockRandomSource source;
+        QList<double> numbers;
+        for (int i = 0; i < 200; ++i) {
+            source.seedFromClock();
+            numbers.append(source.next());
+        }
+        // Seeded many times within one tick of the clock, yet no number comes twice.
+        std::sort(numbers.begin(), numbers.end());
+        QVERIFY(std::adjacent_find(numbers.begin(), numbers.end()) == numbers.end());
+    }
+
+    void theKeyAndTheWordReadAsBraille()
+    {
+        Pupil pupil({pick(13)});
+        auto *cipher = pupil.open<CipherScreen>(TopicHub::CipherActivity);
+        QCOMPARE(pupil.front(), cipher);
+        QCOMPARE(cipher->caption(), QStringLiteral("Braille Cipher"));
+        QLabel *answer = labelOf(cipher, QStringLiteral("Label6"));
+        QVERIFY(!answer->isVisible());
+
+        const QImage picture = cipher->client()->grab().toImage();
+        for (int k = 0; k < 26; ++k)
+            QCOMPARE(readCell(picture, QPointF(1470 + 720 * (k % 13), 330 + 1500 * (k / 13))),
+                     standardBraille.at(k));
+        QCOMPARE(readWordRow(cipher, 12), standardCells(QStringLiteral("accomplished")));
+
+        pupil.state().score = 3;
+        click(cipher->buttons()->at(CipherScreen::AnswerCommand));
+        QVERIFY(answer->isVisible());
+        QCOMPARE(answer->text(), QStringLiteral("accomplished"));
+        QCOMPARE(pupil.state().score, 0);
+
+        // The dots let the mouse through: a move over the background still resets the buttons.
+        const QPointF background(Twips::toPixels(6000), Twips::toPixels(5000));
+        QMouseEvent move(QEvent::MouseMove, background, cipher->client()->mapToGlobal(background),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(cipher->client(), &move);
+        QVERIFY(!cipher->buttons()->at(CipherScreen::AnswerCommand)->isOpaque());
+    }
+
+    void aNewProblemLeavesNoDotOfTheLastWord()
+    {
+        Pupil pupil({pick(13), pick(10)});
+        auto *cipher = pupil.open<CipherScreen>(TopicHub::CipherActivity);
+        click(cipher->buttons()->at(CipherScreen::AnswerCommand));
+        click(cipher->buttons()->at(CipherScreen::NewProblemCommand));
+        QVERIFY(!labelOf(cipher, QStringLiteral("Label6"))->isVisible());
+        QCOMPARE(labelOf(cipher, QStringLiteral("Label6"))->text(), QStringLiteral("army"));
+        QCOMPARE(pupil.program.random().seedings, 2);
+
+        // "army" covers the middle four of the twelve cells "accomplished" took.
+        const QStringList blank(4, QString());
+        QCOMPARE(readWordRow(cipher, 12), blank + standardCells(QStringLiteral("army")) + blank);
+        QCOMPARE(readCell(cipher->client()->grab().toImage(), QPointF(10110, 1830)),
+                 QStringLiteral("1356")); // the key's "z", drawn again
+
+        pupil.state().score = 7;
+        click(cipher->buttons()->at(CipherScreen::ExitCommand));
+        QCOMPARE(pupil.front(), pupil.hub);
+        QCOMPARE(pupil.state().score, 0);
+    }
+
+    void aReleasedLabelSnaps_data()
+    {
+        QTest::addColumn<QPointF>("releasedAt");
+        QTest::addColumn<QPointF>("endsAt");
+        const QPointF box1(7560, 360);
+        QTest::newRow("1000 twips left of a box") << QPointF(6560, 360) << box1;
+        QTest::newRow("1800 twips left of a box") << QPointF(5760, 360) << QPointF(5760, 360);
+        QTest::newRow("exactly half a width left") << QPointF(5812.5, 360) << QPointF(5812.5, 360);
+        QTest::newRow("just under a height below") << QPointF(7560, 1004) << box1;
+        QTest::newRow("a height below") << QPointF(7560, 1005) << QPointF(7560, 1005);
+        QTest::newRow("between homes 1 and 5") << QPointF(960, 3450) << QPointF(960, 2880);
+        QTest::newRow("between homes 5 and 4") << QPointF(960, 4300) << QPointF(960, 4560);
+    }
+    void aReleasedLabelSnaps()
+    {
+        QFETCH(QPointF, releasedAt);
+        QFETCH(QPointF, endsAt);
+        TimelineBoard board;
+        releaseAt(board, 2, releasedAt);
+        QCOMPARE(pointOf(board.label(2)), endsAt);
+    }
+
+    void aStackedPairCountsAsTwoPlacements()
+    {
+        TimelineBoard board;
+        for (int k = 0; k < 5; ++k)
+            releaseAt(board, k, pointOf(TimelineBoard::box(k)));
+        QVERIFY(!board.checkScoreOffered());
+        releaseAt(board, 5, pointOf(TimelineBoard::box(0)) + QPointF(300, 100));
+        QCOMPARE(board.label(5), TimelineBoard::box(0));
+        QVERIFY(board.checkScoreOffered());
+        QCOMPARE(board.checkScore(), 5);
+        // Taken out again, the offer stays.
+        releaseAt(board, 1, QPointF(3000, 8000));
+        QVERIFY(board.checkScoreOffered());
+        QCOMPARE(board.checkScore(), 4);
+    }
+
+    void labelsSnapIntoBoxesAndCanBePickedUpAgain()
+    {
+        Pupil pupil;
+        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
+        QCOMPARE(pupil.front(), timeline);
+        QCOMPARE(pupil.state().scoreOutOf, 6);
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(timeline->eventLabel(k)->geometry(),
+                     labelOf(timeline, QStringLiteral("Label4(%1)").arg(k))->geometry());
+
+        dragTo(timeline, 1, QPointF(7560 - 1000, 360));
+        QCOMPARE(timeline->eventLabel(1)->geometry(), boxOf(timeline, 1));
+        QCOMPARE(timeline->client()->childAt(boxOf(timeline, 1).center()), timeline->eventLabel(1));
+        dragTo(timeline, 3, QPointF(7560 - 1800, 1560));
+        QVERIFY(std::abs(timeline->eventLabel(3)->x() - Twips::toPixels(5760)) <= 1);
+
+        // Left over the instruction, it still takes the mouse there.
+        dragTo(timeline, 0, QPointF(500, 300));
+        const QPoint overInstruction = Twips::toPixels(2000, 600, 1, 1).topLeft();
+        QCOMPARE(timeline->client()->childAt(overInstruction), timeline->eventLabel(0));
+
+        // Only the left button alone drags.
+        EventLabel *label = timeline->eventLabel(2);
+        const QRect before = label->geometry();
+        dragTo(timeline, 2, QPointF(7560, 5160), Qt::RightButton);
+        QTest::mousePress(label, Qt::LeftButton);
+        QTest::mousePress(label, Qt::RightButton);
+        QTest::mouseMove(label, label->rect().center() + QPoint(200, -100));
+        QTest::mouseRelease(label, Qt::RightButton);
+        QTest::mouseRelease(label, Qt::LeftButton);
+        QCOMPARE(label->geometry(), before);
+    }
+
+    void checkScoreCountsTheEventsInTheirOwnBoxes()
+    {
+        Pupil pupil;
+        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
+        ButtonLabel *checkScore = timeline->buttons()->at(TimelineScreen::CheckScoreCommand);
+        QLabel *result = labelOf(timeline, QStringLiteral("Label5"));
+        for (int k = 0; k < 6; ++k) {
+            QVERIFY(!checkScore->isVisible());
+            dragTo(timeline, k, QPointF(7560, boxTops[k] + 100));
+        }
+        click(checkScore);
+        QVERIFY(result->isVisible());
+        QCOMPARE(result->text(), QStringLiteral("6 out of 6 correct"));
+        QCOMPARE(pupil.state().score, 6);
+
+        // A drop hides the result, even of a label released where it lay.
+        QTest::mouseClick(timeline->eventLabel(4), Qt::LeftButton);
+        QVERIFY(!result->isVisible());
+        QVERIFY(checkScore->isVisible());
+
+        click(timeline->buttons()->at(TimelineScreen::StartAgainCommand));
+        QCOMPARE(pupil.state().score, 0);
+        QVERIFY(!checkScore->isVisible());
+        for (int k = 0; k < 6; ++k)
+            dragTo(timeline, k, QPointF(7560, boxTops[(k + 1) % 6]));
+        click(checkScore);
+        QCOMPARE(result->text(), QStringLiteral("0 out of 6 correct"));
+
+        click(timeline->buttons()->at(TimelineScreen::ExitCommand));
+        QCOMPARE(pupil.front(), pupil.hub);
+        QCOMPARE(pupil.state().score, 0);
+        QCOMPARE(pupil.state().scoreOutOf, 6);
+    }
+};
+
+QTEST_MAIN(BrailleTest)
+#include "test_braille.moc"
