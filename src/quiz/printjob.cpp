@@ -5,8 +5,6 @@
 
 #include <QApplication>
 
-#include <exception>
-
 namespace {
 enum class Outcome { Printed, Failed, Cancelled };
 
@@ -23,7 +21,8 @@ Outcome print(AppContext &context, const std::function<bool(PrintSurface &)> &pr
             PrintSurface surface(*device);
             outcome = printout(surface) ? Outcome::Printed : Outcome::Failed;
         }
-    } catch (const std::exception &) {
+    } catch (...) {
+        // Whatever it was, printing stops here and the program goes on.
         outcome = Outcome::Cancelled;
     }
     QApplication::restoreOverrideCursor();
