@@ -6,15 +6,6 @@
 
 #include <QPainter>
 
-namespace {
-// A position in twips names a pixel, as on the classic drawing surface: the dot is centred
-// on the middle of that pixel, so a 9-pixel dot spreads four pixels each way.
-QPointF pixelCentre(float x, float y)
-{
-    return QPointF(Twips::toPixelsF(x) + 0.5, Twips::toPixelsF(y) + 0.5);
-}
-} // namespace
-
 DotSurface::DotSurface(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("dots"));
@@ -41,7 +32,7 @@ void DotSurface::drawCell(const braille::Cell &cell)
     for (const braille::Dot &dot : cell) {
         const double pixels = dot.raised ? braille::raisedDotPixels : braille::flatDotPixels;
         const double radius = Twips::toPixelsF(pixels * Twips::perPixel) / 2;
-        p.drawEllipse(pixelCentre(dot.x, dot.y), radius, radius);
+        p.drawEllipse(Twips::pixelCentre(QPointF(dot.x, dot.y)), radius, radius);
     }
     update();
 }

@@ -6,21 +6,13 @@
 
 #include <cmath>
 
-namespace {
-// A position names a pixel; the line runs through the middle of it.
-QPointF pixelCentre(QPointF twips)
-{
-    return QPointF(Twips::toPixelsF(twips.x()) + 0.5, Twips::toPixelsF(twips.y()) + 0.5);
-}
-} // namespace
-
 LineControl::LineControl(QWidget *parent, const QString &name, QPointF from, QPointF to,
                          double widthPixels, const QColor &colour)
     : QWidget(parent), m_width(Twips::toPixelsF(widthPixels * Twips::perPixel)), m_colour(colour)
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QLineF line(pixelCentre(from), pixelCentre(to));
+    const QLineF line(Twips::pixelCentre(from), Twips::pixelCentre(to));
     const double pad = std::ceil(m_width);
     const QRectF bounds = QRectF(line.p1(), line.p2()).normalized().adjusted(-pad, -pad, pad, pad);
     const QRect place = bounds.toAlignedRect();

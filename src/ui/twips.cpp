@@ -26,6 +26,11 @@ double Twips::toPixelsF(double twips)
     return twips * s_zoom / perPixel;
 }
 
+QPointF Twips::pixelCentre(QPointF twips)
+{
+    return QPointF(toPixelsF(twips.x()) + 0.5, toPixelsF(twips.y()) + 0.5);
+}
+
 int Twips::toPixels(double twips)
 {
     return qRound(toPixelsF(twips));

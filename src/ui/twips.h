@@ -24,6 +24,9 @@ public:
     static double toPixelsF(double twips);
     static QRect toPixels(double left, double top, double width, double height);
     static QSize toPixels(QSizeF twips);
+    // The centre of the pixel a position names, as the classic drawing surfaces plot: a
+    // dot or line drawn there spreads evenly either side of it.
+    static QPointF pixelCentre(QPointF twips);
     static double fromPixels(double pixels);
     static QPointF fromPixels(QPointF pixels);
     static QSizeF fromPixels(QSize pixels);
