@@ -31,22 +31,11 @@ constexpr std::array<Year, 6> years = {{{"Label7", "1809"},
                                         {"Label13", "1932"},
                                         {"Label14", "1952"}}};
 
-// The thin sunken frame the program's labels have always had.
-void outline(QLabel *label)
-{
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(1);
-    QPalette p = label->palette();
-    p.setColor(QPalette::Dark, QColor(128, 128, 128));
-    p.setColor(QPalette::Light, QColor(224, 224, 224));
-    label->setPalette(p);
-}
-
 QLabel *outlineAt(QWidget *parent, const QString &name, BoardPlace place)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    outline(label);
+    controls::setSingleBorder(label);
     placeTwips(label, place.left, place.top, TimelineBoard::width, TimelineBoard::height);
     return label;
 }
@@ -118,7 +107,7 @@ void TimelineScreen::addEvents()
         p.setColor(QPalette::WindowText, colours::commandText);
         label->setPalette(p);
         controls::setBackColour(label, colours::black);
-        outline(label);
+        controls::setSingleBorder(label);
         connect(label, &EventLabel::dragged, this, [this, k](QPointF at) { dragged(k, at); });
         connect(label, &EventLabel::dropped, this, [this, k] { dropped(k); });
         m_events.at(k) = label;

@@ -1,5 +1,7 @@
 #include "ui/buttonlabel.h"
 
+#include "ui/palette.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -54,11 +56,10 @@ void ButtonLabel::paintEvent(QPaintEvent *)
     if (m_opaque)
         p.fillRect(r, m_back);
     if (m_bordered) {
-        // A thin sunken frame, visible on black and on colour alike.
-        p.setPen(QColor(128, 128, 128));
+        p.setPen(colours::borderShadow);
         p.drawLine(r.topLeft(), r.topRight());
         p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(QColor(224, 224, 224));
+        p.setPen(colours::borderLight);
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
     }

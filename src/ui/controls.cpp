@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include "ui/fonts.h"
+#include "ui/palette.h"
 #include "ui/screen.h"
 
 #include <QAbstractButton>
@@ -105,6 +106,16 @@ void setBackColour(QWidget *widget, const QColor &colour)
     p.setColor(widget->backgroundRole(), colour);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
+}
+
+void setSingleBorder(QFrame *frame)
+{
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(1);
+    QPalette p = frame->palette();
+    p.setColor(QPalette::Dark, colours::borderShadow);
+    p.setColor(QPalette::Light, colours::borderLight);
+    frame->setPalette(p);
 }
 
 } // namespace controls

@@ -28,6 +28,9 @@ QRadioButton *optionButton(QWidget *parent, const QString &name, const QString &
 // Gives a control an opaque back colour.
 void setBackColour(QWidget *widget, const QColor &colour);
 
+// Gives a label the thin sunken border the command labels have.
+void setSingleBorder(QFrame *frame);
+
 // Sets a label's or button's text in the design font, made smaller (to no less than
 // three fifths of it) where the text would not fit the control: teachers write texts
 // of any length, and a cut-off answer cannot be read.

@@ -15,4 +15,8 @@ inline const QColor lightGrey(192, 192, 192);
 inline const QColor white(255, 255, 255);
 inline const QColor captionBar(10, 36, 106);
 inline const QColor captionBarEnd(166, 202, 240);
+// The thin sunken border of labels: darker above and left, lighter below and right, so it
+// shows on black and on colour alike.
+inline const QColor borderShadow(128, 128, 128);
+inline const QColor borderLight(224, 224, 224);
 } // namespace colours
