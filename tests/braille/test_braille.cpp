@@ -6,6 +6,7 @@
 #include "braille/timelineboard.h"
 #include "braille/timelinescreen.h"
 #include "platform/randomsource.h"
+#include "pupil.h"
 #include "shell/mainmenu.h"
 #include "shell/startup.h"
 #include "shell/topichub.h"
@@ -75,38 +76,10 @@ void releaseAt(TimelineBoard &board, int k, QPointF corner)
     board.drop(k);
 }
 
-// A pupil at the topic hub, opened from the main menu; `numbers` pick the cipher's words.
-struct Pupil
-{
-    TestProgram program;
-    TopicHub *hub = nullptr;
-
-    explicit Pupil(QList<double> numbers = {})
-    {
-        program.random().numbers = numbers;
-        MainMenu *menu = startProgram(program.context());
-        QTest::mouseClick(menu->entries()->at(MainMenu::TopicEntry), Qt::LeftButton);
-        hub = program.context().screens().find<TopicHub>();
-    }
-    AppState &state() { return program.context().state; }
-    Screen *front() { return program.context().screens().front(); }
-    template <class T> T *open(TopicHub::Activity activity)
-    {
-        QTest::mouseClick(hub->buttons()->at(activity), Qt::LeftButton);
-        return program.context().screens().find<T>();
-    }
-};
-
 // The random number that picks the word at `index` of the twenty.
 double pick(int index)
 {
     return (index + 0.5) / 20;
-}
-
-void click(ButtonLabel *button)
-{
-    QVERIFY(button && button->isVisible());
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 QLabel *labelOf(Screen *screen, const QString &name)
@@ -246,7 +219,8 @@ private slots:
 
     void theKeyAndTheWordReadAsBraille()
     {
-        Pupil pupil({pick(13)});
+        Pupil pupil;
+        pupil.program.random().numbers = {pick(13)};
         auto *cipher = pupil.open<CipherScreen>(TopicHub::CipherActivity);
         QCOMPARE(pupil.front(), cipher);
         QCOMPARE(cipher->caption(), QStringLiteral("Braille Cipher"));
@@ -275,7 +249,8 @@ private slots:
 
     void aNewProblemLeavesNoDotOfTheLastWord()
     {
-        Pupil pupil({pick(13), pick(10)});
+        Pupil pupil;
+        pupil.program.random().numbers = {pick(13), pick(10)};
         auto *cipher = pupil.open<CipherScreen>(TopicHub::CipherActivity);
         click(cipher->buttons()->at(CipherScreen::AnswerCommand));
         click(cipher->buttons()->at(CipherScreen::NewProblemCommand));

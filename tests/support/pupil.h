@@ -75,12 +75,15 @@ struct Pupil
 
     Screens &screens() { return program.context().screens(); }
     AppState &state() { return program.context().state; }
+    Screen *front() { return screens().front(); }
 
-    QuizScreen *openQuiz()
+    // Clicks an activity on the hub and gives the screen it opened.
+    template <class T> T *open(TopicHub::Activity activity)
     {
-        click(hub->buttons()->at(TopicHub::QuizActivity));
-        return screens().find<QuizScreen>();
+        click(hub->buttons()->at(activity));
+        return screens().find<T>();
     }
+    QuizScreen *openQuiz() { return open<QuizScreen>(TopicHub::QuizActivity); }
 
     // Answers every question with chosen(q) (0 leaves it unanswered) through to the results.
     ResultsScreen *takeQuiz(const std::function<int(int)> &chosen)
