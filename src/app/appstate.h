@@ -10,6 +10,7 @@ struct AppState
 {
     int soundOn = 1; // 1 on, 0 off; nothing plays sound, the menu keeps the choice
     int viewerPage = 1;
+    int cataloguePage = 0; // the catalogue's page on show, from 0
     // The pages the notes viewer shows: its page count and the file names' common start.
     int viewerPageCount = 0;
     QString viewerPageSet;

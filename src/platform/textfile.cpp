@@ -73,6 +73,21 @@ QByteArray encode(const QString &text)
     return bytes;
 }
 
+bool fitsLine(const QString &text)
+{
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (c.category() == QChar::Other_Control || c.isSurrogate())
+            return false;
+        const bool inCodePage = unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF) ||
+                                std::find(highControls.begin(), highControls.end(), unit) !=
+                                    highControls.end();
+        if (!inCodePage)
+            return false;
+    }
+    return true;
+}
+
 } // namespace windows1252
 
 FieldReader::FieldReader(QIODevice &device, int maxFieldLength)

@@ -11,6 +11,10 @@ namespace windows1252 {
 QString decode(const QByteArray &bytes);
 // Characters outside the code page become '?'.
 QByteArray encode(const QString &text);
+// True when text can be one line of a file as it stands: every character has a byte of
+// its own in the code page, and none is a control character that would end or disturb
+// the line.
+bool fitsLine(const QString &text);
 } // namespace windows1252
 
 // Reads a text file as a sequence of fields: a field ends at a comma or at the end of its

@@ -9,7 +9,6 @@
 
 #include <sys/resource.h>
 
-#include <csignal>
 #include <cstring>
 #include <memory>
 
@@ -178,18 +177,16 @@ private slots:
         QFETCH(bool, diskFullHalfway);
         const QByteArray old("old\r\n");
         QVERIFY(writeTextLines("old.txt", {"old"}));
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        if (diskFullHalfway) {
-            // Root ignores permissions, but not a file size limit.
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit limit = saved;
-            limit.rlim_cur = 64;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        }
+        bool ok = true;
         QString error;
-        const bool ok = writeTextLines(target, QStringList(100, "a longer line"), &error);
-        setrlimit(RLIMIT_FSIZE, &saved);
+        {
+            std::unique_ptr<FileSizeLimit> limit;
+            if (diskFullHalfway) {
+                limit = std::make_unique<FileSizeLimit>(64);
+                QVERIFY(limit->isSet());
+            }
+            ok = writeTextLines(target, QStringList(100, "a longer line"), &error);
+        }
         QVERIFY(!ok);
         QVERIFY(!error.isEmpty());
         QCOMPARE(fileBytes("old.txt"), old);

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <memory>
 
 // The bytes of a file, or nothing when it cannot be read.
@@ -45,4 +48,28 @@ public:
 private:
     QString m_previous;
     std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+// Limits the size of any file this process writes, for as long as it lives, so that a
+// test can make a write fail half-way as a full disk would. Root ignores permissions,
+// but not a file size limit.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    bool isSet() const { return m_set; }
+
+private:
+    rlimit m_saved{};
+    bool m_set = false;
 };
