@@ -100,6 +100,11 @@ void QuizScreen::setPicture(const QString &path)
     m_picture->loadPicture(path);
 }
 
+void QuizScreen::setPicture(const Picture &picture)
+{
+    m_picture->setPicture(picture);
+}
+
 void QuizScreen::setHeading(const QString &heading)
 {
     m_heading->setText(heading);

@@ -3,6 +3,7 @@
 #include "ui/screen.h"
 
 class ButtonArray;
+class Picture;
 class PictureView;
 class QButtonGroup;
 class QLabel;
@@ -21,6 +22,7 @@ public:
 
     // Set by the screen that opens the quiz, after the load.
     void setPicture(const QString &path);
+    void setPicture(const Picture &picture);
     void setHeading(const QString &heading);
     // Offers the set as a paper worksheet: for a teacher's own worksheets.
     void setPrintWorksheetVisible(bool visible);

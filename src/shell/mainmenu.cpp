@@ -11,6 +11,7 @@
 #include "ui/pictureview.h"
 #include "worksheets/worksheetindex.h"
 
+#include <QLabel>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -76,8 +77,9 @@ MainMenu::MainMenu(AppContext &context) : Screen(context, QStringLiteral("intro0
     using namespace controls;
     buildEntries();
     const QFont optionFont = fonts::screenFont(fonts::tahoma, 9.75, true);
-    textLabel(client(), QStringLiteral("Label1"), QStringLiteral("Zorvanel"), {0, 120, 12000, 900},
-              fonts::screenFont(fonts::tahoma, 32.25, true), colours::commandText);
+    m_heading = textLabel(client(), QStringLiteral("Label1"), QStringLiteral("Zorvanel"),
+                          {0, 120, 12000, 900}, fonts::screenFont(fonts::tahoma, 32.25, true),
+                          colours::commandText);
     textLabel(client(), QStringLiteral("Label3"), publisher::menuFooter, {120, 8220, 4320, 315},
               fonts::screenFont(fonts::tahoma, 9.75), colours::commandText);
 
@@ -129,6 +131,16 @@ void MainMenu::load()
     // The option shown agrees with the setting.
     m_soundOn->setChecked(true);
     m_indexTimer.start();
+}
+
+const Picture &MainMenu::inventorPicture() const
+{
+    return m_inventorPicture->picture();
+}
+
+QString MainMenu::heading() const
+{
+    return m_heading->text();
 }
 
 void MainMenu::entryClicked(int index)

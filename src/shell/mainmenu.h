@@ -5,7 +5,9 @@
 #include <QTimer>
 
 class ButtonArray;
+class Picture;
 class PictureView;
+class QLabel;
 class QRadioButton;
 
 // "intro0": the first screen. Leads to the topic, the teacher's tools, the
@@ -29,6 +31,9 @@ public:
     void load() override;
 
     ButtonArray *entries() const { return m_entries; }
+    // What a teacher's worksheet taken as a quiz shows as its picture and heading.
+    const Picture &inventorPicture() const;
+    QString heading() const;
 
 private:
     void buildEntries();
@@ -37,6 +42,7 @@ private:
     void loadWorksheetIndex();
 
     ButtonArray *m_entries;
+    QLabel *m_heading;
     PictureView *m_inventorPicture;
     PictureView *m_logo;
     QRadioButton *m_soundOn;

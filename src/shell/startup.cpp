@@ -6,6 +6,8 @@
 #include "shell/closingscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/topichub.h"
+#include "worksheets/cataloguescreen.h"
+#include "worksheets/wizardscreen.h"
 
 MainMenu *startProgram(AppContext &context)
 {
@@ -15,5 +17,7 @@ MainMenu *startProgram(AppContext &context)
     screens.declare<TopicHub>(QStringLiteral("braille"));
     screens.declare<CipherScreen>(QStringLiteral("braillelab"));
     screens.declare<TimelineScreen>(QStringLiteral("brailleord"));
+    screens.declare<WizardScreen>(QStringLiteral("wizard"));
+    screens.declare<CatalogueScreen>(QStringLiteral("worksheets"));
     return screens.show<MainMenu>();
 }

@@ -5,6 +5,7 @@
 #include "ui/screen.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -55,15 +56,30 @@ QPushButton *pushButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
+namespace {
+template <class Button>
+Button *captionedButton(QWidget *parent, const QString &name, const QString &caption,
+                        const QRectF &twips, const QFont &font, const QColor &colour)
+{
+    auto *button = new Button(caption, parent);
+    button->setObjectName(name);
+    button->setFont(font);
+    setTextColour(button, colour);
+    place(button, twips);
+    return button;
+}
+} // namespace
+
 QRadioButton *optionButton(QWidget *parent, const QString &name, const QString &caption,
                            const QRectF &twips, const QFont &font, const QColor &colour)
 {
-    auto *option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setFont(font);
-    setTextColour(option, colour);
-    place(option, twips);
-    return option;
+    return captionedButton<QRadioButton>(parent, name, caption, twips, font, colour);
+}
+
+QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption,
+                    const QRectF &twips, const QFont &font, const QColor &colour)
+{
+    return captionedButton<QCheckBox>(parent, name, caption, twips, font, colour);
 }
 
 namespace {

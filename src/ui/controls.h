@@ -7,6 +7,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -24,6 +25,10 @@ QPushButton *pushButton(QWidget *parent, const QString &name, const QString &cap
 
 QRadioButton *optionButton(QWidget *parent, const QString &name, const QString &caption,
                            const QRectF &twips, const QFont &font, const QColor &colour);
+
+// A tick box; its back colour is the screen's, set when the screen loads.
+QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption,
+                    const QRectF &twips, const QFont &font, const QColor &colour);
 
 // Gives a control an opaque back colour.
 void setBackColour(QWidget *widget, const QColor &colour);

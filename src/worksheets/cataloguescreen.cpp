@@ -1,0 +1,195 @@
+#include "worksheets/cataloguescreen.h"
+
+#include "app/appcontext.h"
+#include "quiz/commas.h"
+#include "quiz/quizscreen.h"
+#include "shell/mainmenu.h"
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "worksheets/wizardscreen.h"
+#include "worksheets/worksheetdraft.h"
+#include "worksheets/worksheetfile.h"
+#include "worksheets/worksheetindex.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+const QString CatalogueScreen::corruptedMessage =
+    QStringLiteral("This worksheet seems to be corrupted.");
+
+namespace {
+const QColor deleteRed(255, 0, 0);
+
+QRectF slotPlace(int slot)
+{
+    // Two columns of twelve.
+    const bool left = slot <= 12;
+    const int row = left ? slot - 1 : slot - 13;
+    return {left ? 120.0 : 6120.0, 720.0 + 600 * row, 5715, 375};
+}
+
+// Ticking one mode box unticks the other; neither ticked means take mode.
+void untickOnTick(QCheckBox *ticked, QCheckBox *other)
+{
+    QObject::connect(ticked, &QCheckBox::toggled, other, [other](bool on) {
+        if (on)
+            other->setChecked(false);
+    });
+}
+} // namespace
+
+CatalogueScreen::CatalogueScreen(AppContext &context)
+    : Screen(context, QStringLiteral("worksheets"))
+{
+    using namespace controls;
+    const QFont modeFont = fonts::screenFont(fonts::tahoma, 12, true);
+    textLabel(client(), QStringLiteral("Label1"), QStringLiteral("Worksheets Catalogue"),
+              {0, 0, 12000, 780}, fonts::screenFont(fonts::tahoma, 24, true), colours::commandText);
+    m_edit = checkBox(client(), QStringLiteral("Check1"), QStringLiteral("Edit Worksheet"),
+                      {120, 120, 2535, 375}, modeFont, colours::commandText);
+    m_delete = checkBox(client(), QStringLiteral("Check2"), QStringLiteral("Delete Worksheet"),
+                        {9240, 120, 2535, 375}, modeFont, deleteRed);
+    untickOnTick(m_edit, m_delete);
+    untickOnTick(m_delete, m_edit);
+
+    m_pageLabel = textLabel(client(), QStringLiteral("Label4"), QStringLiteral("Page 1"),
+                            {120, 7920, 1995, 495}, fonts::screenFont(fonts::tahoma, 15.75, true),
+                            colours::blue);
+    controls::setBackColour(m_pageLabel, colours::white);
+    buildEntries();
+}
+
+void CatalogueScreen::buildEntries()
+{
+    m_entries = new ButtonArray(client(), QStringLiteral("Label2"));
+    const ButtonArray::Look entryLook = ButtonArray::commandLook(12);
+    for (int slot = 1; slot <= CataloguePages::slotCount; ++slot)
+        m_entries->add(slot, QString(), slotPlace(slot), entryLook)->hide();
+
+    // The page labels keep their look under the pointer.
+    m_pageButtons = new ButtonArray(client(), QStringLiteral("Label3"), false);
+    const ButtonArray::Look pageLook = ButtonArray::commandLook();
+    m_pageButtons->add(PreviousPage, QStringLiteral("<< Previous Page"), {2640, 7920, 3195, 495},
+                       pageLook, false)
+        ->hide();
+    m_pageButtons->add(NextPage, QStringLiteral("Next Page >>"), {6000, 7920, 3195, 495}, pageLook,
+                       false)
+        ->hide();
+    m_entries->add(exitEntry, QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+                   ButtonArray::commandLook(18));
+    connect(m_entries, &ButtonArray::clicked, this, &CatalogueScreen::entryClicked);
+    connect(m_pageButtons, &ButtonArray::clicked, this, &CatalogueScreen::turnPage);
+}
+
+void CatalogueScreen::load()
+{
+    setupScreen();
+    AppState &state = context().state;
+    // A missing or damaged index lists what could be read, nothing when it is missing.
+    state.worksheetIndex = WorksheetIndexFile().load();
+    for (QCheckBox *mode : {m_edit, m_delete})
+        controls::setBackColour(mode, colours::frame);
+    state.cataloguePage = 0;
+    showPage(CataloguePages::workPage(0, state.worksheetIndex.count()));
+}
+
+void CatalogueScreen::showPage(const CataloguePages &page)
+{
+    m_shown = page;
+    const QStringList &titles = context().state.worksheetIndex.titles;
+    for (int slot = 1; slot <= CataloguePages::slotCount; ++slot) {
+        ButtonLabel *label = m_entries->at(slot);
+        const int entry = CataloguePages::entryAt(page.page, slot);
+        const bool shown = entry >= page.firstEntry && entry <= page.lastEntry;
+        label->setText(shown ? decodeCommas(titles.at(entry - 1)) : QString());
+        label->setVisible(shown);
+    }
+    m_pageButtons->at(PreviousPage)->setVisible(page.previousShown);
+    m_pageButtons->at(NextPage)->setVisible(page.nextShown);
+    m_pageLabel->setText(page.pageLabel());
+}
+
+void CatalogueScreen::turnPage(int index)
+{
+    AppState &state = context().state;
+    state.cataloguePage += index == NextPage ? 1 : -1;
+    showPage(CataloguePages::workPage(state.cataloguePage, state.worksheetIndex.count()));
+    state.cataloguePage = m_shown.page;
+}
+
+void CatalogueScreen::entryClicked(int index)
+{
+    if (index == exitEntry) {
+        exitCatalogue();
+        return;
+    }
+    if (!actOn(m_entries->at(index)->text()))
+        context().services.dialogs->inform(corruptedMessage);
+}
+
+bool CatalogueScreen::actOn(const QString &shownTitle)
+{
+    const QString storedTitle = encodeCommas(shownTitle);
+    QuestionSet &set = context().state.questionSet;
+    // Read in every mode, so a worksheet whose file is gone cannot be acted on at all.
+    if (!worksheetfile::read(storedTitle, set))
+        return false;
+    if (m_edit->isChecked())
+        return openForEditing(set);
+    if (m_delete->isChecked())
+        return removeFromIndex(shownTitle, storedTitle);
+    takeAsQuiz();
+    return true;
+}
+
+void CatalogueScreen::takeAsQuiz()
+{
+    Screens &screens = context().screens();
+    QuizScreen *quiz = screens.touch<QuizScreen>();
+    // The menu closed when the catalogue opened; asking it for its picture and heading
+    // loads it again, unseen.
+    const MainMenu *menu = screens.touch<MainMenu>();
+    quiz->setPicture(menu->inventorPicture());
+    quiz->setHeading(menu->heading());
+    // Teachers hand their worksheets out on paper.
+    quiz->setPrintWorksheetVisible(true);
+    screens.show<QuizScreen>();
+}
+
+bool CatalogueScreen::openForEditing(const QuestionSet &set)
+{
+    const std::optional<WorksheetDraft> draft = editWorksheet(set);
+    if (!draft)
+        return false;
+    Screens &screens = context().screens();
+    screens.touch<WizardScreen>()->setDraft(*draft);
+    screens.show<WizardScreen>();
+    return true;
+}
+
+bool CatalogueScreen::removeFromIndex(const QString &shownTitle, const QString &storedTitle)
+{
+    const QString question =
+        QStringLiteral("Are you sure that you want to delete the worksheet ") + shownTitle + u'?';
+    if (!context().services.dialogs->confirm(question))
+        return true;
+    // Under the index's lock, from the index as it now stands: an entry another copy of
+    // the program added meanwhile stays.
+    WorksheetIndex &index = context().state.worksheetIndex;
+    if (!WorksheetIndexFile().delWorksheet(storedTitle, index))
+        return false;
+    showPage(m_shown.refilled(index.count()));
+    return true;
+}
+
+void CatalogueScreen::exitCatalogue()
+{
+    Screens &screens = context().screens();
+    // Taking a worksheet may have loaded the menu unseen; it comes back loaded anew.
+    screens.unload(screens.find<MainMenu>());
+    screens.show<MainMenu>();
+    screens.unload(this);
+}

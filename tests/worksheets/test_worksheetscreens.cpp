@@ -1,0 +1,511 @@
+// The wizard and the catalogue as a teacher uses them, from the main menu.
+#include "app/application.h"
+#include "pupil.h"
+#include "quiz/wronganswersscreen.h"
+#include "worksheetfixtures.h"
+#include "worksheets/cataloguescreen.h"
+#include "worksheets/wizardscreen.h"
+#include "worksheets/worksheetfile.h"
+#include "ui/pictureview.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString saved = QStringLiteral("Your worksheet has been saved.");
+const QString problem = QStringLiteral("There was a problem saving your worksheet");
+const QString corrupted = QStringLiteral("This worksheet seems to be corrupted.");
+
+QLineEdit *box(QWidget *screen, const QString &name)
+{
+    return screen->findChild<QLineEdit *>(name);
+}
+
+// Types any characters, one key at a time, as a keyboard with those keys would.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+QCheckBox *tick(QWidget *screen, int index)
+{
+    return screen->findChild<QCheckBox *>(QStringLiteral("Check1(%1)").arg(index));
+}
+
+// Types a draft into the wizard's boxes and ticks, as a teacher would.
+void typeDraft(WizardScreen *wizard, const WorksheetDraft &draft)
+{
+    QTest::keyClicks(box(wizard, "Text1"), draft.title);
+    for (int q = 0; q < WorksheetDraft::questionCount; ++q)
+        QTest::keyClicks(box(wizard, QStringLiteral("Text2(%1)").arg(q)), draft.questions.at(q));
+    for (int i = 0; i < WorksheetDraft::answerCount; ++i) {
+        QTest::keyClicks(box(wizard, QStringLiteral("Text3(%1)").arg(i)), draft.answers.at(i));
+        if (draft.ticks.at(i))
+            QTest::mouseClick(tick(wizard, i), Qt::LeftButton);
+    }
+}
+
+QStringList shownEntries(CatalogueScreen *catalogue)
+{
+    QStringList titles;
+    for (int slot = 1; slot <= CataloguePages::slotCount; ++slot) {
+        ButtonLabel *label = catalogue->entries()->at(slot);
+        if (label->isVisibleTo(catalogue))
+            titles << label->text();
+    }
+    return titles;
+}
+
+bool pageButtonShown(CatalogueScreen *catalogue, int index)
+{
+    return catalogue->pageButtons()->at(index)->isVisibleTo(catalogue);
+}
+
+QString pageLabel(CatalogueScreen *catalogue)
+{
+    return textOf<QLabel>(catalogue, QStringLiteral("Label4"));
+}
+
+// A teacher at the main menu, with the topic installed and an index listing `titles`,
+// each with a worksheet file.
+struct Teacher
+{
+    TestProgram program;
+    MainMenu *menu = nullptr;
+
+    explicit Teacher(const QStringList &titles = {})
+    {
+        program.writeFile(topicFile, topicSet(QStringLiteral("Tomas Verrin")));
+        program.writeFile(indexPath, indexBytes(titles));
+        for (const QString &title : titles)
+            program.writeFile(worksheetfile::path(title).replace(u'\\', u'/'),
+                              questionSetBytes(title));
+        menu = startProgram(program.context());
+    }
+
+    static QByteArray questionSetBytes(const QString &title)
+    {
+        QByteArray bytes;
+        for (const QString &line : questionSetLines(questionSetOf(completeDraft(title))))
+            bytes += windows1252::encode(line) + "\r\n";
+        return bytes;
+    }
+
+    Screens &screens() { return program.context().screens(); }
+    AppState &state() { return program.context().state; }
+    QStringList &messages() { return program.dialogs().messages; }
+    QWidget *focus() { return program.context().backdrop().focusWidget(); }
+
+    WizardScreen *openWizard()
+    {
+        click(menu->entries()->at(MainMenu::WizardEntry));
+        return screens().find<WizardScreen>();
+    }
+    CatalogueScreen *openCatalogue()
+    {
+        click(screens().find<MainMenu>()->entries()->at(MainMenu::CatalogueEntry));
+        return screens().find<CatalogueScreen>();
+    }
+};
+
+void clickEntry(CatalogueScreen *catalogue, int slot)
+{
+    click(catalogue->entries()->at(slot));
+}
+
+} // namespace
+
+class WorksheetScreensTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void theWizardOpensEmptyOverTheMenu()
+    {
+        Teacher teacher;
+        WizardScreen *wizard = teacher.openWizard();
+        QVERIFY(wizard);
+        QCOMPARE(teacher.screens().front(), wizard);
+        QCOMPARE(wizard->caption(), QStringLiteral("Zorvanel"));
+        QCOMPARE(teacher.focus(), box(wizard, "Text1"));
+        QCOMPARE(box(wizard, "Text1")->maxLength(), 25);
+        QCOMPARE(box(wizard, "Text2(9)")->maxLength(), 60);
+        QCOMPARE(box(wizard, "Text3(39)")->maxLength(), 30);
+        for (int i = 0; i < WorksheetDraft::answerCount; ++i) {
+            QVERIFY(!tick(wizard, i)->isChecked());
+            QCOMPARE(tick(wizard, i)->palette().color(QPalette::Window), QColor(39, 63, 137));
+        }
+        QCOMPARE(box(wizard, "Text3(9)")->accessibleName(), QStringLiteral("Question 3, answer B"));
+        QCOMPARE(tick(wizard, 9)->accessibleName(),
+                 QStringLiteral("Question 3, answer B is correct"));
+        QCOMPARE(box(wizard, "Text2(2)")->accessibleName(), QStringLiteral("Question 3"));
+        QCOMPARE(box(wizard, "Text1")->accessibleName(), QStringLiteral("Worksheet title"));
+
+        // Exit closes at once, without asking, and the menu is as it was.
+        teacher.state().soundOn = 0;
+        click(wizard->buttons()->at(WizardScreen::ExitCommand));
+        QCOMPARE(teacher.screens().front(), teacher.menu);
+        QVERIFY(!teacher.screens().find<WizardScreen>());
+        QCOMPARE(teacher.state().soundOn, 0);
+        QVERIFY(teacher.messages().isEmpty());
+    }
+
+    void enterMovesAlongTheChain_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("title to question 1") << "Text1" << "Text2(0)";
+        QTest::newRow("question 4 to its answer A") << "Text2(3)" << "Text3(12)";
+        QTest::newRow("answer C to answer D") << "Text3(14)" << "Text3(15)";
+        QTest::newRow("answer D of question 2 to question 3") << "Text3(7)" << "Text2(2)";
+        QTest::newRow("answer D of question 5 to question 6") << "Text3(19)" << "Text2(5)";
+        QTest::newRow("the last answer stays") << "Text3(39)" << "Text3(39)";
+    }
+
+    void enterMovesAlongTheChain()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        Teacher teacher;
+        WizardScreen *wizard = teacher.openWizard();
+        box(wizard, from)->setFocus();
+        QTest::keyClick(box(wizard, from), Qt::Key_Return);
+        QCOMPARE(teacher.focus()->objectName(), to);
+    }
+
+    void tabVisitsTextBoxesThenTicksThenCommands()
+    {
+        Teacher teacher;
+        WizardScreen *wizard = teacher.openWizard();
+        QStringList expected{"Text1"};
+        for (int q = 0; q < 10; ++q) {
+            expected << QStringLiteral("Text2(%1)").arg(q);
+            for (int j = 0; j < 4; ++j)
+                expected << QStringLiteral("Text3(%1)").arg(4 * q + j);
+        }
+        for (int i = 0; i < 40; ++i)
+            expected << QStringLiteral("Check1(%1)").arg(i);
+        expected << "Label3(1)" << "Label3(0)";
+        QStringList visited;
+        for (QWidget *w = box(wizard, "Text1"); visited.size() < expected.size();
+             w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                visited << w->objectName();
+        QCOMPARE(visited, expected);
+    }
+
+    void theBoxesRefuseWhatTheFileCannotKeep()
+    {
+        Teacher teacher;
+        WizardScreen *wizard = teacher.openWizard();
+        QLineEdit *answer = box(wizard, "Text3(0)");
+        typeText(answer, QString::fromUtf8("Caf\u00e9 \u20ac5 \u4e00!"));
+        QCOMPARE(answer->text(), QString::fromUtf8("Caf\u00e9 \u20ac5 !"));
+        answer->clear();
+        answer->insert(QStringLiteral("two\nlines"));
+        QCOMPARE(answer->text(), QString());
+    }
+
+    void savingStaysOnTheScreenAndShowsTheTitleAsSaved()
+    {
+        Teacher teacher;
+        WizardScreen *wizard = teacher.openWizard();
+        typeDraft(wizard, completeDraft(QStringLiteral("  Birds, Bees")));
+        click(wizard->buttons()->at(WizardScreen::SaveCommand));
+        QCOMPARE(teacher.messages(), QStringList{saved});
+        QCOMPARE(box(wizard, "Text1")->text(), QStringLiteral("Birds, Bees"));
+        QCOMPARE(teacher.screens().front(), wizard);
+        QCOMPARE(fileBytes(indexPath), indexBytes({"Birds& Bees"}));
+        QCOMPARE(fileBytes("multiple/Birds& Bees.txt"), Teacher::questionSetBytes("Birds, Bees"));
+
+        // A refused title keeps every box as it was, for the teacher to correct.
+        const WorksheetDraft before = wizard->draft();
+        box(wizard, "Text1")->setText(QStringLiteral("Birds/Bees"));
+        click(wizard->buttons()->at(WizardScreen::SaveCommand));
+        QCOMPARE(teacher.messages().last(), problem);
+        QCOMPARE(box(wizard, "Text1")->text(), QStringLiteral("Birds/Bees"));
+        QCOMPARE(wizard->draft().answers, before.answers);
+        QCOMPARE(fileBytes(indexPath), indexBytes({"Birds& Bees"}));
+
+        // A check that fails says what is missing and saves nothing.
+        QTest::mouseClick(tick(wizard, 1), Qt::LeftButton);
+        box(wizard, "Text1")->setText(QStringLiteral("Other"));
+        click(wizard->buttons()->at(WizardScreen::SaveCommand));
+        QCOMPARE(teacher.messages().last(),
+                 QStringLiteral("You have ticked more than one correct answer for Question 1"));
+        QVERIFY(!QFile::exists("multiple/Other.txt"));
+    }
+
+    void cataloguePages_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("turns");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<bool>("previous");
+        QTest::addColumn<bool>("next");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("24 entries, one page")
+            << 24 << 0 << "Sheet 1" << 24 << false << false << "Page 1";
+        QTest::newRow("25 entries, first page")
+            << 25 << 0 << "Sheet 1" << 24 << false << true << "Page 1";
+        QTest::newRow("25 entries, second page")
+            << 25 << 1 << "Sheet 25" << 1 << true << false << "Page 2";
+        QTest::newRow("1000 entries, page 41")
+            << 1000 << 40 << "Sheet 961" << 24 << true << false << "Page 41";
+    }
+
+    void cataloguePages()
+    {
+        QFETCH(int, count);
+        QFETCH(int, turns);
+        QFETCH(QString, first);
+        QFETCH(int, shown);
+        QFETCH(bool, previous);
+        QFETCH(bool, next);
+        QFETCH(QString, label);
+        Teacher teacher;
+        teacher.program.writeFile(indexPath, indexBytes(numberedTitles(count)));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        QVERIFY(catalogue);
+        QCOMPARE(teacher.screens().front(), catalogue);
+        // The catalogue takes the menu's place.
+        QVERIFY(!teacher.screens().find<MainMenu>());
+        for (int i = 0; i < turns; ++i)
+            click(catalogue->pageButtons()->at(CatalogueScreen::NextPage));
+        const QStringList entries = shownEntries(catalogue);
+        QCOMPARE(entries.size(), shown);
+        QCOMPARE(entries.value(0), first);
+        QCOMPARE(pageButtonShown(catalogue, CatalogueScreen::PreviousPage), previous);
+        QCOMPARE(pageButtonShown(catalogue, CatalogueScreen::NextPage), next);
+        QCOMPARE(pageLabel(catalogue), label);
+        QCOMPARE(teacher.state().cataloguePage, turns);
+    }
+
+    void titlesAreShownWithTheirCommas()
+    {
+        Teacher teacher({"Rivers& Lakes", "Salt & Pepper"});
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        QCOMPARE(shownEntries(catalogue), (QStringList{"Rivers, Lakes", "Salt , Pepper"}));
+        clickEntry(catalogue, 1);
+        QCOMPARE(teacher.screens().front(), teacher.screens().find<QuizScreen>());
+        QCOMPARE(teacher.state().questionSet.title, QStringLiteral("Rivers, Lakes"));
+    }
+
+    void theModeBoxesUntickEachOther()
+    {
+        Teacher teacher;
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        QTest::mouseClick(catalogue->editBox(), Qt::LeftButton);
+        QVERIFY(catalogue->editBox()->isChecked());
+        QTest::mouseClick(catalogue->deleteBox(), Qt::LeftButton);
+        QVERIFY(catalogue->deleteBox()->isChecked());
+        QVERIFY(!catalogue->editBox()->isChecked());
+        QTest::mouseClick(catalogue->editBox(), Qt::LeftButton);
+        QVERIFY(!catalogue->deleteBox()->isChecked());
+        QTest::mouseClick(catalogue->editBox(), Qt::LeftButton);
+        QVERIFY(!catalogue->editBox()->isChecked() && !catalogue->deleteBox()->isChecked());
+    }
+
+    void deletingTheOnlyEntryOfTheLastPage()
+    {
+        Teacher teacher(numberedTitles(25));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        click(catalogue->pageButtons()->at(CatalogueScreen::NextPage));
+        catalogue->deleteBox()->setChecked(true);
+        clickEntry(catalogue, 1);
+        QCOMPARE(teacher.messages(),
+                 QStringList{"Are you sure that you want to delete the worksheet Sheet 25?"});
+        QVERIFY(shownEntries(catalogue).isEmpty());
+        QCOMPARE(pageLabel(catalogue), QStringLiteral("Page 2"));
+        QCOMPARE(fileBytes(indexPath), indexBytes(numberedTitles(24)));
+        // The worksheet's file stays; only its entry goes.
+        QVERIFY(QFile::exists("multiple/Sheet 25.txt"));
+        click(catalogue->pageButtons()->at(CatalogueScreen::PreviousPage));
+        QCOMPARE(shownEntries(catalogue), numberedTitles(24));
+    }
+
+    void deletingOnAPageWithMoreAfterItRefillsIt()
+    {
+        Teacher teacher(numberedTitles(30));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        catalogue->deleteBox()->setChecked(true);
+        clickEntry(catalogue, 3);
+        QStringList expected = numberedTitles(25);
+        expected.removeAt(2);
+        QCOMPARE(shownEntries(catalogue), expected);
+        QVERIFY(pageButtonShown(catalogue, CatalogueScreen::NextPage));
+        QVERIFY(catalogue->deleteBox()->isChecked());
+    }
+
+    void deletingRemovesOnlyThatEntryFromTheIndexAsItNowStands()
+    {
+        Teacher teacher(numberedTitles(3));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        // Another copy of the program on the shared folder adds one meanwhile.
+        QVERIFY(WorksheetIndexFile().trackWorksheets(QStringLiteral("From next door")));
+        catalogue->deleteBox()->setChecked(true);
+        clickEntry(catalogue, 2);
+        QCOMPARE(fileBytes(indexPath), indexBytes({"Sheet 1", "Sheet 3", "From next door"}));
+        QCOMPARE(shownEntries(catalogue), (QStringList{"Sheet 1", "Sheet 3", "From next door"}));
+    }
+
+    void cancelChangesNothing()
+    {
+        Teacher teacher(numberedTitles(3));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        teacher.program.dialogs().answer = false;
+        catalogue->deleteBox()->setChecked(true);
+        clickEntry(catalogue, 2);
+        QCOMPARE(teacher.messages(),
+                 QStringList{"Are you sure that you want to delete the worksheet Sheet 2?"});
+        QCOMPARE(fileBytes(indexPath), indexBytes(numberedTitles(3)));
+        QCOMPARE(shownEntries(catalogue), numberedTitles(3));
+        QCOMPARE(teacher.screens().front(), catalogue);
+    }
+
+    void aWorksheetThatCannotBeReadIsCorruptedInEveryMode_data()
+    {
+        QTest::addColumn<int>("mode"); // 0 take, 1 edit, 2 delete
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray missing;
+        QByteArray short71 = Teacher::questionSetBytes("Sheet 2");
+        short71.chop(3); // the last separator line
+        QByteArray badAnswer = Teacher::questionSetBytes("Sheet 2");
+        badAnswer.replace("\r\n1\r\n \r\n", "\r\n7\r\n \r\n");
+        for (int mode : {0, 1, 2}) {
+            const QByteArray name = QByteArray::number(mode);
+            QTest::newRow(name + ": missing file") << mode << missing;
+            QTest::newRow(name + ": 71 lines") << mode << short71;
+        }
+        QTest::newRow("edit: a correct answer of 7") << 1 << badAnswer;
+    }
+
+    void aWorksheetThatCannotBeReadIsCorruptedInEveryMode()
+    {
+        QFETCH(int, mode);
+        QFETCH(QByteArray, file);
+        Teacher teacher(numberedTitles(3));
+        QVERIFY(QFile::remove("multiple/Sheet 2.txt"));
+        if (!file.isNull())
+            teacher.program.writeFile("multiple/Sheet 2.txt", file);
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        catalogue->editBox()->setChecked(mode == 1);
+        catalogue->deleteBox()->setChecked(mode == 2);
+        clickEntry(catalogue, 2);
+        QCOMPARE(teacher.messages(), QStringList{corrupted});
+        QCOMPARE(teacher.screens().front(), catalogue);
+        QCOMPARE(fileBytes(indexPath), indexBytes(numberedTitles(3)));
+        QCOMPARE(shownEntries(catalogue), numberedTitles(3));
+    }
+
+    void anIndexEntryOutsideTheFolderIsNeverOpened()
+    {
+        Teacher teacher;
+        teacher.program.writeFile("secret.txt", Teacher::questionSetBytes("Secret"));
+        teacher.program.writeFile(indexPath, indexBytes({"../secret"}));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        clickEntry(catalogue, 1);
+        QCOMPARE(teacher.messages(), QStringList{corrupted});
+        QVERIFY(!teacher.screens().find<QuizScreen>());
+    }
+
+    void exitBringsBackAFreshMenu()
+    {
+        Teacher teacher(numberedTitles(1));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        clickEntry(catalogue, 1); // loads the menu unseen
+        MainMenu *unseen = teacher.screens().find<MainMenu>();
+        QVERIFY(unseen && !unseen->isVisible());
+        click(teacher.screens().find<QuizScreen>()->buttons()->at(QuizScreen::ExitCommand));
+        teacher.state().soundOn = 0;
+        click(catalogue->entries()->at(CatalogueScreen::exitEntry));
+        MainMenu *menu = teacher.screens().find<MainMenu>();
+        QVERIFY(menu && menu != unseen);
+        QCOMPARE(teacher.screens().front(), menu);
+        QCOMPARE(teacher.state().soundOn, 1);
+        QVERIFY(!teacher.screens().find<CatalogueScreen>());
+    }
+
+    // A teacher's whole round, from the menu: write a worksheet, find it, take it, print
+    // it, edit it under a new title and remove the old one.
+    void aWorksheetFromStartToEnd()
+    {
+        Teacher teacher;
+        QDir(teacher.program.folder()).mkpath("Images");
+        QImage inventor(320, 240, QImage::Format_RGB32);
+        inventor.fill(Qt::darkGreen);
+        QVERIFY(inventor.save(teacher.program.folder() + "/Images/hadleysm.jpg", "JPG"));
+        WizardScreen *wizard = teacher.openWizard();
+        const WorksheetDraft draft = completeDraft(QStringLiteral("Garden Birds"));
+        typeDraft(wizard, draft);
+        click(wizard->buttons()->at(WizardScreen::SaveCommand));
+        QCOMPARE(teacher.messages(), QStringList{saved});
+        click(wizard->buttons()->at(WizardScreen::ExitCommand));
+
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        QCOMPARE(shownEntries(catalogue), QStringList{"Garden Birds"});
+        clickEntry(catalogue, 1);
+        auto *quiz = teacher.screens().find<QuizScreen>();
+        QCOMPARE(teacher.screens().front(), quiz);
+        QCOMPARE(textOf<QLabel>(quiz, "Label5"), QStringLiteral("Zorvanel"));
+        QCOMPARE(textOf<QLabel>(quiz, "Label6"), QStringLiteral("Garden Birds"));
+        QCOMPARE(textOf<QLabel>(quiz, "Label2"), draft.questions.at(0));
+        // The menu's picture and heading, though the menu is not on show.
+        QCOMPARE(quiz->findChild<PictureView *>("Picture1")->picture().sizeTwips(),
+                 QSizeF(4800, 3600));
+
+        click(quiz->buttons()->at(QuizScreen::PrintCommand));
+        QCOMPARE(teacher.messages().last(), QStringLiteral("Your worksheet is now printing."));
+        QCOMPARE(teacher.program.printer.documents.size(), size_t(1));
+        QStringList printed;
+        for (const PrintedOp &op : teacher.program.printer.documents[0].texts())
+            printed << op.text;
+        QVERIFY(printed.contains("Garden Birds"));
+        QVERIFY(printed.contains("Question 10    Which bird is number 10?"));
+
+        // Answered in full, the results' Exit brings the catalogue back as it was.
+        for (int q = 0; q < 10; ++q) {
+            Pupil::answer(quiz, tickedAnswer(q) + 1);
+            click(quiz->buttons()->at(QuizScreen::NextCommand));
+        }
+        auto *results = teacher.screens().find<ResultsScreen>();
+        QCOMPARE(teacher.state().score, 10);
+        click(results->buttons()->at(ResultsScreen::ExitCommand));
+        QCOMPARE(teacher.screens().front(), catalogue);
+
+        catalogue->editBox()->setChecked(true);
+        clickEntry(catalogue, 1);
+        wizard = teacher.screens().find<WizardScreen>();
+        QCOMPARE(teacher.screens().front(), wizard);
+        QCOMPARE(wizard->draft().questions, draft.questions);
+        QCOMPARE(wizard->draft().ticks, draft.ticks);
+        QLineEdit *title = box(wizard, "Text1");
+        title->selectAll();
+        QTest::keyClicks(title, QStringLiteral("Garden Birds 2"));
+        click(wizard->buttons()->at(WizardScreen::SaveCommand));
+        QCOMPARE(teacher.messages().last(), saved);
+        click(wizard->buttons()->at(WizardScreen::ExitCommand));
+        QCOMPARE(teacher.screens().front(), catalogue);
+        QVERIFY(catalogue->editBox()->isChecked());
+
+        catalogue->deleteBox()->setChecked(true);
+        clickEntry(catalogue, 1);
+        QCOMPARE(teacher.messages().last(),
+                 QStringLiteral("Are you sure that you want to delete the worksheet Garden Birds?"));
+        QCOMPARE(fileBytes(indexPath), indexBytes({"Garden Birds 2"}));
+        QCOMPARE(shownEntries(catalogue), QStringList{"Garden Birds 2"});
+    }
+};
+
+QTEST_MAIN(WorksheetScreensTest)
+#include "test_worksheetscreens.moc"
