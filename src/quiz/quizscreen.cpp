@@ -50,6 +50,8 @@ QuizScreen::QuizScreen(AppContext &context) : Screen(context, QStringLiteral("mu
     m_title = textLabel(client(), QStringLiteral("Label6"), QString(), {120, 1920, 6465, 705},
                         times24, titleLilac);
     m_picture = new PictureView(client(), QStringLiteral("Picture1"), {6840, 240, 855, 615});
+    // A teacher's worksheet shows the menu's large picture here; whole, it still reads.
+    m_picture->setShrinkToFit(true);
 
     m_buttons = new ButtonArray(client(), QStringLiteral("Label3"));
     const ButtonArray::Look look = ButtonArray::commandLook();
@@ -78,6 +80,8 @@ QuizScreen::QuizScreen(AppContext &context) : Screen(context, QStringLiteral("mu
     m_buttons->add(NextCommand, QStringLiteral("Next Question >>"), {6000, 7920, 3765, 495}, look);
     m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
     connect(m_buttons, &ButtonArray::clicked, this, &QuizScreen::clicked);
+    // The teacher's command comes last, so the keyboard starts a pupil at the answers.
+    setTabOrder(m_buttons->at(ExitCommand), m_buttons->at(PrintCommand));
 }
 
 QRadioButton *QuizScreen::answerOption(int choice) const

@@ -41,12 +41,21 @@ void PictureView::setClickable(bool clickable)
     setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
+void PictureView::setShrinkToFit(bool shrink)
+{
+    m_shrinkToFit = shrink;
+    update();
+}
+
 void PictureView::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
+    QSizeF size = Twips::toPixels(m_picture.sizeTwips());
+    if (m_shrinkToFit && (size.width() > width() || size.height() > height()))
+        size.scale(QSizeF(this->size()), Qt::KeepAspectRatio);
     QPainter painter(this);
-    m_picture.paint(painter, QRectF(QPointF(0, 0), Twips::toPixels(m_picture.sizeTwips())));
+    m_picture.paint(painter, QRectF(QPointF(0, 0), size));
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent *event)

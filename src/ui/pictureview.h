@@ -20,6 +20,9 @@ public:
     const Picture &picture() const { return m_picture; }
     void setBackColour(const QColor &colour);
     void setClickable(bool clickable);
+    // A picture larger than the view is drawn smaller to fit it, in proportion, rather
+    // than cut off at the view's edge.
+    void setShrinkToFit(bool shrink);
 
 signals:
     void clicked();
@@ -31,4 +34,5 @@ protected:
 private:
     Picture m_picture;
     bool m_clickable = false;
+    bool m_shrinkToFit = false;
 };

@@ -444,6 +444,9 @@ private slots:
         QDir(teacher.program.folder()).mkpath("Images");
         QImage inventor(320, 240, QImage::Format_RGB32);
         inventor.fill(Qt::darkGreen);
+        for (int y = 0; y < 240; ++y)
+            for (int x = 160; x < 320; ++x)
+                inventor.setPixel(x, y, qRgb(255, 0, 0));
         QVERIFY(inventor.save(teacher.program.folder() + "/Images/hadleysm.jpg", "JPG"));
         WizardScreen *wizard = teacher.openWizard();
         const WorksheetDraft draft = completeDraft(QStringLiteral("Garden Birds"));
@@ -461,8 +464,14 @@ private slots:
         QCOMPARE(textOf<QLabel>(quiz, "Label6"), QStringLiteral("Garden Birds"));
         QCOMPARE(textOf<QLabel>(quiz, "Label2"), draft.questions.at(0));
         // The menu's picture and heading, though the menu is not on show.
-        QCOMPARE(quiz->findChild<PictureView *>("Picture1")->picture().sizeTwips(),
-                 QSizeF(4800, 3600));
+        auto *picture = quiz->findChild<PictureView *>("Picture1");
+        QCOMPARE(picture->picture().sizeTwips(), QSizeF(4800, 3600));
+        // Drawn whole in the small box, so its right half shows too.
+        const QImage shown = picture->grab().toImage();
+        const QColor right = shown.pixelColor(shown.width() * 3 / 4, shown.height() / 2);
+        QVERIFY2(right.red() > 200 && right.green() < 60, qPrintable(right.name()));
+        // The pupil starts at the answers, not at the teacher's print command.
+        QCOMPARE(teacher.focus(), quiz->answerOption(1));
 
         click(quiz->buttons()->at(QuizScreen::PrintCommand));
         QCOMPARE(teacher.messages().last(), QStringLiteral("Your worksheet is now printing."));
