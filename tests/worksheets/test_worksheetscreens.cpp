@@ -316,6 +316,28 @@ private slots:
         QVERIFY(!catalogue->editBox()->isChecked() && !catalogue->deleteBox()->isChecked());
     }
 
+    void theKeyboardReachesTheModesAndEveryEntry()
+    {
+        Teacher teacher(numberedTitles(30));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        QStringList expected{"Check1", "Check2"};
+        for (int slot = 1; slot <= CataloguePages::slotCount; ++slot)
+            expected << QStringLiteral("Label2(%1)").arg(slot);
+        expected << "Label3(1)" << "Label2(0)";
+        QCOMPARE(teacher.focus(), catalogue->editBox());
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            visited << teacher.focus()->objectName();
+            QTest::keyClick(teacher.focus(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
+        // Space on an entry takes it, as a click does.
+        catalogue->entries()->at(2)->setFocus();
+        QTest::keyClick(catalogue->entries()->at(2), Qt::Key_Space);
+        QCOMPARE(teacher.screens().front(), teacher.screens().find<QuizScreen>());
+        QCOMPARE(teacher.state().questionSet.title, QStringLiteral("Sheet 2"));
+    }
+
     void deletingTheOnlyEntryOfTheLastPage()
     {
         Teacher teacher(numberedTitles(25));
