@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -22,12 +23,20 @@ constexpr char16_t toUnicode(unsigned char byte)
     return byte >= 0x80 && byte < 0xA0 ? highControls[byte - 0x80] : char16_t(byte);
 }
 
-char toByte(char16_t unit)
+// The byte of a character in the code page, or nothing when it has none.
+std::optional<char> byteOf(char16_t unit)
 {
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
         return char(unit);
     const auto found = std::find(highControls.begin(), highControls.end(), unit);
-    return found == highControls.end() ? '?' : char(0x80 + (found - highControls.begin()));
+    if (found == highControls.end())
+        return std::nullopt;
+    return char(0x80 + (found - highControls.begin()));
+}
+
+char toByte(char16_t unit)
+{
+    return byteOf(unit).value_or('?');
 }
 
 QString decodeBytes(const char *bytes, qsizetype size)
@@ -75,17 +84,9 @@ QByteArray encode(const QString &text)
 
 bool fitsLine(const QString &text)
 {
-    for (const QChar c : text) {
-        const char16_t unit = c.unicode();
-        if (c.category() == QChar::Other_Control || c.isSurrogate())
-            return false;
-        const bool inCodePage = unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF) ||
-                                std::find(highControls.begin(), highControls.end(), unit) !=
-                                    highControls.end();
-        if (!inCodePage)
-            return false;
-    }
-    return true;
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.category() != QChar::Other_Control && byteOf(c.unicode()).has_value();
+    });
 }
 
 } // namespace windows1252
