@@ -72,11 +72,12 @@ void CatalogueScreen::buildEntries()
     // The page labels keep their look under the pointer.
     m_pageButtons = new ButtonArray(client(), QStringLiteral("Label3"), false);
     const ButtonArray::Look pageLook = ButtonArray::commandLook();
-    m_pageButtons->add(PreviousPage, QStringLiteral("<< Previous Page"), {2640, 7920, 3195, 495},
-                       pageLook, false)
+    m_pageButtons
+        ->add(PreviousPage, QStringLiteral("<< Previous Page"), {2640, 7920, 3195, 495}, pageLook,
+              false)
         ->hide();
-    m_pageButtons->add(NextPage, QStringLiteral("Next Page >>"), {6000, 7920, 3195, 495}, pageLook,
-                       false)
+    m_pageButtons
+        ->add(NextPage, QStringLiteral("Next Page >>"), {6000, 7920, 3195, 495}, pageLook, false)
         ->hide();
     m_entries->add(exitEntry, QStringLiteral("Exit"), {10560, 7920, 1245, 495},
                    ButtonArray::commandLook(18));

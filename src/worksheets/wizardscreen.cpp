@@ -95,14 +95,14 @@ void WizardScreen::buildQuestion(int q)
         textLabel(client(), QStringLiteral("Label5(%1)").arg(i), QLatin1String(letters[j]) + u'.',
                   {at.letterLeft + x, at.letterTop + y, at.letterWidth, 285}, letterFont,
                   colours::commandText, Qt::AlignLeft | Qt::AlignVCenter);
-        QCheckBox *tick = checkBox(client(), QStringLiteral("Check1(%1)").arg(i), QString(),
-                                   {at.tickLeft + x, at.tickTop + y, 255, 315}, letterFont,
-                                   colours::commandText);
+        QCheckBox *tick =
+            checkBox(client(), QStringLiteral("Check1(%1)").arg(i), QString(),
+                     {at.tickLeft + x, at.tickTop + y, 255, 315}, letterFont, colours::commandText);
         tick->setAccessibleName(answer + QStringLiteral(" is correct"));
         m_ticks.at(i) = tick;
-        m_answers.at(i) = textBox(client(), QStringLiteral("Text3(%1)").arg(i), answer,
-                                  {at.boxLeft + x, at.boxTop + y, 2295, 330}, 9.75,
-                                  Draft::answerLength);
+        m_answers.at(i) =
+            textBox(client(), QStringLiteral("Text3(%1)").arg(i), answer,
+                    {at.boxLeft + x, at.boxTop + y, 2295, 330}, 9.75, Draft::answerLength);
     }
 }
 

@@ -3,8 +3,8 @@
 #include "platform/textfile.h"
 #include "quiz/commas.h"
 #include "quiz/scoretext.h"
-#include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetfile.h"
+#include "worksheets/worksheetindex.h"
 
 #include <algorithm>
 

@@ -27,7 +27,10 @@ struct WorksheetDraft
     std::array<QString, answerCount> answers;
     std::array<bool, answerCount> ticks{};
 
-    static int answerIndex(int question, int answer) { return answersPerQuestion * question + answer; }
+    static int answerIndex(int question, int answer)
+    {
+        return answersPerQuestion * question + answer;
+    }
 };
 
 // What "Save Worksheet" came to: the message for the teacher and, when the worksheet was

@@ -63,8 +63,8 @@ private slots:
         QTest::newRow("a title of blanks is no title") << blanks << noTitle;
         Draft titleOnly;
         titleOnly.title = QStringLiteral("Birds");
-        QTest::newRow("title alone") << titleOnly
-                                     << QStringLiteral("You have not completed Question 1");
+        QTest::newRow("title alone")
+            << titleOnly << QStringLiteral("You have not completed Question 1");
         QTest::newRow("question 2 unticked before question 4's empty answer C")
             << withAnswer(withTicks(complete, 1, {}), 3, 2, QString())
             << QStringLiteral("You have not ticked the correct answer for Question 2");
@@ -139,10 +139,10 @@ private slots:
     void unsafeTitlesWriteNothing_data()
     {
         QTest::addColumn<QString>("title");
-        for (const char *title : {"Birds/Bees", "..\\Birds", "Birds:Bees", "Birds*", "Birds?",
-                                  "\"Birds\"", "<Birds>", "Birds|Bees", "Birds\tBees", ".", "..",
-                                  "  ..", "track", "TRACK", " Track", "Tomas Verrin",
-                                  "tomas VERRIN"})
+        for (const char *title :
+             {"Birds/Bees", "..\\Birds", "Birds:Bees", "Birds*", "Birds?", "\"Birds\"", "<Birds>",
+              "Birds|Bees", "Birds\tBees", ".", "..", "  ..", "track", "TRACK", " Track",
+              "Tomas Verrin", "tomas VERRIN"})
             QTest::newRow(title) << QString::fromLatin1(title);
         QTest::newRow("a character the code page cannot hold") << QString::fromUtf8("Birds \u03a9");
     }
@@ -264,14 +264,13 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::newRow("empty index") << 0 << 0 << 1 << 0 << false << false << "Page 1";
         QTest::newRow("24 entries: one page") << 24 << 0 << 1 << 24 << false << false << "Page 1";
-        QTest::newRow("25 entries: a next page") << 25 << 0 << 1 << 24 << false << true
-                                                 << "Page 1";
+        QTest::newRow("25 entries: a next page") << 25 << 0 << 1 << 24 << false << true << "Page 1";
         QTest::newRow("25 entries, page 2 shows entry 25 alone")
             << 25 << 1 << 25 << 1 << true << false << "Page 2";
         QTest::newRow("48 entries end exactly on page 2")
             << 48 << 1 << 25 << 24 << true << false << "Page 2";
-        QTest::newRow("1000 entries, page 40") << 1000 << 39 << 937 << 24 << true << true
-                                               << "Page 40";
+        QTest::newRow("1000 entries, page 40")
+            << 1000 << 39 << 937 << 24 << true << true << "Page 40";
         QTest::newRow("1000 entries, page 41 is the last")
             << 1000 << 40 << 961 << 24 << true << false << "Page 41";
     }

@@ -2,11 +2,11 @@
 #include "app/application.h"
 #include "pupil.h"
 #include "quiz/wronganswersscreen.h"
+#include "ui/pictureview.h"
 #include "worksheetfixtures.h"
 #include "worksheets/cataloguescreen.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetfile.h"
-#include "ui/pictureview.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -163,12 +163,18 @@ private slots:
     {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("title to question 1") << "Text1" << "Text2(0)";
-        QTest::newRow("question 4 to its answer A") << "Text2(3)" << "Text3(12)";
-        QTest::newRow("answer C to answer D") << "Text3(14)" << "Text3(15)";
-        QTest::newRow("answer D of question 2 to question 3") << "Text3(7)" << "Text2(2)";
-        QTest::newRow("answer D of question 5 to question 6") << "Text3(19)" << "Text2(5)";
-        QTest::newRow("the last answer stays") << "Text3(39)" << "Text3(39)";
+        QTest::newRow("title to question 1") << "Text1"
+                                             << "Text2(0)";
+        QTest::newRow("question 4 to its answer A") << "Text2(3)"
+                                                    << "Text3(12)";
+        QTest::newRow("answer C to answer D") << "Text3(14)"
+                                              << "Text3(15)";
+        QTest::newRow("answer D of question 2 to question 3") << "Text3(7)"
+                                                              << "Text2(2)";
+        QTest::newRow("answer D of question 5 to question 6") << "Text3(19)"
+                                                              << "Text2(5)";
+        QTest::newRow("the last answer stays") << "Text3(39)"
+                                               << "Text3(39)";
     }
 
     void enterMovesAlongTheChain()
@@ -194,7 +200,8 @@ private slots:
         }
         for (int i = 0; i < 40; ++i)
             expected << QStringLiteral("Check1(%1)").arg(i);
-        expected << "Label3(1)" << "Label3(0)";
+        expected << "Label3(1)"
+                 << "Label3(0)";
         QStringList visited;
         for (QWidget *w = box(wizard, "Text1"); visited.size() < expected.size();
              w = w->nextInFocusChain())
@@ -323,7 +330,8 @@ private slots:
         QStringList expected{"Check1", "Check2"};
         for (int slot = 1; slot <= CataloguePages::slotCount; ++slot)
             expected << QStringLiteral("Label2(%1)").arg(slot);
-        expected << "Label3(1)" << "Label2(0)";
+        expected << "Label3(1)"
+                 << "Label2(0)";
         QCOMPARE(teacher.focus(), catalogue->editBox());
         QStringList visited;
         for (int i = 0; i < expected.size(); ++i) {
@@ -531,8 +539,9 @@ private slots:
 
         catalogue->deleteBox()->setChecked(true);
         clickEntry(catalogue, 1);
-        QCOMPARE(teacher.messages().last(),
-                 QStringLiteral("Are you sure that you want to delete the worksheet Garden Birds?"));
+        QCOMPARE(
+            teacher.messages().last(),
+            QStringLiteral("Are you sure that you want to delete the worksheet Garden Birds?"));
         QCOMPARE(fileBytes(indexPath), indexBytes({"Garden Birds 2"}));
         QCOMPARE(shownEntries(catalogue), QStringList{"Garden Birds 2"});
     }
