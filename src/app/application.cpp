@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "ui/fonts.h"
+#include "ui/pictureview.h"
 #include "ui/twips.h"
 #include "ui/zoomstyle.h"
 
@@ -14,4 +15,5 @@ void prepareApplication()
     if (const QScreen *display = QGuiApplication::primaryScreen())
         Twips::setZoom(Twips::zoomFor(display->geometry().size()));
     QApplication::setStyle(new ZoomStyle);
+    PictureView::installAccessibility();
 }

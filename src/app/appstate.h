@@ -14,6 +14,7 @@ struct AppState
     // The pages the notes viewer shows: its page count and the file names' common start.
     int viewerPageCount = 0;
     QString viewerPageSet;
+    int logoFrame = 0; // the acknowledgements' logo animation, 0 to 19, kept between openings
     WorksheetIndex worksheetIndex;
 
     // The set the last quiz was opened on; the printouts and the review read it afterwards.

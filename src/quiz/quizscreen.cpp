@@ -1,7 +1,6 @@
 #include "quiz/quizscreen.h"
 
 #include "app/appcontext.h"
-#include "quiz/printjob.h"
 #include "quiz/quizrun.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/scoretext.h"
@@ -13,6 +12,7 @@
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/pictureview.h"
+#include "ui/printjob.h"
 
 #include <QButtonGroup>
 #include <QLabel>

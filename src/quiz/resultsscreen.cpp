@@ -2,7 +2,6 @@
 
 #include "app/appcontext.h"
 #include "quiz/certificateprintout.h"
-#include "quiz/printjob.h"
 #include "quiz/scoretext.h"
 #include "quiz/wronganswersscreen.h"
 #include "ui/buttonarray.h"
@@ -11,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/pictureview.h"
+#include "ui/printjob.h"
 #include "ui/twips.h"
 
 #include <QFontMetricsF>

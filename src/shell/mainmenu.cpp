@@ -9,6 +9,8 @@
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/pictureview.h"
+#include "viewers/guideviewer.h"
+#include "viewers/notesviewer.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QLabel>
@@ -166,14 +168,24 @@ void MainMenu::entryClicked(int index)
             screens.unload(this);
         break;
     case AcknowledgementsEntry:
-        screens.show(QStringLiteral("acknowledgements"));
+        screens.touch<NotesViewer>()->showAcknowledgements();
+        screens.show<NotesViewer>();
         break;
     case GuideEntry:
-        screens.show(QStringLiteral("guide"));
+        openGuide();
         break;
     default:
         break;
     }
+}
+
+void MainMenu::openGuide()
+{
+    Screens &screens = context().screens();
+    screens.touch<GuideViewer>()->setPagePictures(QStringLiteral("wmf\\guide1.wmf"),
+                                                  QStringLiteral("wmf2\\guide1.wmf"));
+    context().state.viewerPage = 1;
+    screens.show<GuideViewer>();
 }
 
 void MainMenu::openWebSite()

@@ -6,6 +6,8 @@
 #include "shell/closingscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/topichub.h"
+#include "viewers/guideviewer.h"
+#include "viewers/notesviewer.h"
 #include "worksheets/cataloguescreen.h"
 #include "worksheets/wizardscreen.h"
 
@@ -19,5 +21,7 @@ MainMenu *startProgram(AppContext &context)
     screens.declare<TimelineScreen>(QStringLiteral("brailleord"));
     screens.declare<WizardScreen>(QStringLiteral("wizard"));
     screens.declare<CatalogueScreen>(QStringLiteral("worksheets"));
+    screens.declare<GuideViewer>(QStringLiteral("guide"));
+    screens.declare<NotesViewer>(QStringLiteral("teacher"));
     return screens.show<MainMenu>();
 }

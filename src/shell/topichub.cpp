@@ -23,12 +23,6 @@ void centreAcross(PictureView *view, double top)
     placeTwips(view, (Twips::screenWidth - size.width()) / 2, top, size.width(), size.height());
 }
 
-void loadPictureInto(Screen *screen, const QString &control, const QString &path)
-{
-    if (auto *view = screen->findChild<PictureView *>(control))
-        view->loadPicture(path);
-}
-
 } // namespace
 
 TopicHub::TopicHub(AppContext &context) : Screen(context, QStringLiteral("braille"))

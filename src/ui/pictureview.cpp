@@ -3,8 +3,11 @@
 #include "ui/screen.h"
 #include "ui/twips.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
 
 PictureView::PictureView(QWidget *parent) : QWidget(parent) {}
 
@@ -24,7 +27,36 @@ bool PictureView::loadPicture(const QString &path)
 void PictureView::setPicture(const Picture &picture)
 {
     m_picture = picture;
+    if (m_sizedToPicture)
+        resize(Twips::toPixels(m_picture.sizeTwips()));
     update();
+    emit pictureChanged();
+}
+
+void PictureView::setSizedToPicture(bool sized)
+{
+    m_sizedToPicture = sized;
+    if (sized)
+        resize(Twips::toPixels(m_picture.sizeTwips()));
+}
+
+void PictureView::installAccessibility()
+{
+    static bool installed = false;
+    if (std::exchange(installed, true))
+        return;
+    QAccessible::installFactory([](const QString &className, QObject *object) {
+        QAccessibleInterface *image = nullptr;
+        if (className == QLatin1String("PictureView") && object->isWidgetType())
+            image = new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+        return image;
+    });
+}
+
+void loadPictureInto(QWidget *screen, const QString &control, const QString &path)
+{
+    if (auto *view = screen->findChild<PictureView *>(control))
+        view->loadPicture(path);
 }
 
 void PictureView::setBackColour(const QColor &colour)

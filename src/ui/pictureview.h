@@ -23,9 +23,16 @@ public:
     // A picture larger than the view is drawn smaller to fit it, in proportion, rather
     // than cut off at the view's edge.
     void setShrinkToFit(bool shrink);
+    // The view takes each picture's own size, from its top-left corner, as an image
+    // control does; an empty picture leaves it empty.
+    void setSizedToPicture(bool sized);
+
+    // Shows a picture as a text-bearing image to assistive technology. Install once.
+    static void installAccessibility();
 
 signals:
     void clicked();
+    void pictureChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -35,4 +42,8 @@ private:
     Picture m_picture;
     bool m_clickable = false;
     bool m_shrinkToFit = false;
+    bool m_sizedToPicture = false;
 };
+
+// Loads a picture into the picture view of that name on a screen, if it has one.
+void loadPictureInto(QWidget *screen, const QString &control, const QString &path);

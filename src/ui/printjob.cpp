@@ -1,4 +1,4 @@
-#include "quiz/printjob.h"
+#include "ui/printjob.h"
 
 #include "app/appcontext.h"
 #include "platform/printsurface.h"
@@ -36,7 +36,8 @@ void runPrintJob(AppContext &context, const std::function<bool(PrintSurface &)> 
     Dialogs &dialogs = *context.services.dialogs;
     switch (print(context, printout)) {
     case Outcome::Printed:
-        dialogs.inform(successMessage);
+        if (!successMessage.isEmpty())
+            dialogs.inform(successMessage);
         break;
     case Outcome::Failed:
         dialogs.inform(QStringLiteral("There was a problem printing to your printer."));

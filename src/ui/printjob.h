@@ -8,8 +8,8 @@ class AppContext;
 class PrintSurface;
 
 // Runs one printout on the default printer and tells the user how it went: the success
-// message, the printing problem, or, for anything that escapes the printout, that printing
-// was cancelled. Nothing is sent unless the whole printout succeeded, and the screen that
-// asked stays, ready to print again.
+// message (none when it is empty), the printing problem, or, for anything that escapes the
+// printout, that printing was cancelled. Nothing is sent unless the whole printout succeeded, and
+// the screen that asked stays, ready to print again.
 void runPrintJob(AppContext &context, const std::function<bool(PrintSurface &)> &printout,
                  const QString &successMessage);

@@ -33,17 +33,17 @@ public:
     }
     bool drawText(QPointF topLeft, const TextStyle &style, const QString &text) override
     {
-        return add({PrintedOp::Text, topLeft, {}, style, text});
+        return add({PrintedOp::Text, topLeft, {}, style, text, {}});
     }
     bool drawLine(QPointF from, QPointF to) override
     {
-        return add({PrintedOp::Line, from, to, {}, {}});
+        return add({PrintedOp::Line, from, to, {}, {}, {}});
     }
-    bool drawPicture(QPointF topLeft, const Picture &) override
+    bool drawPicture(QPointF topLeft, const Picture &picture) override
     {
-        return add({PrintedOp::Picture, topLeft, {}, {}, {}});
+        return add({PrintedOp::Picture, topLeft, {}, {}, {}, picture});
     }
-    bool newPage() override { return add({PrintedOp::NewPage, {}, {}, {}, {}}); }
+    bool newPage() override { return add({PrintedOp::NewPage, {}, {}, {}, {}, {}}); }
     bool finish() override
     {
         if (m_printer.sendFails)
@@ -77,6 +77,11 @@ std::vector<PrintedOp> PrintedDocument::texts() const
 std::vector<PrintedOp> PrintedDocument::lines() const
 {
     return opsOf(*this, PrintedOp::Line);
+}
+
+std::vector<PrintedOp> PrintedDocument::pictures() const
+{
+    return opsOf(*this, PrintedOp::Picture);
 }
 
 int PrintedDocument::pageCount() const

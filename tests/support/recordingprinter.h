@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/picture.h"
 #include "platform/printdevice.h"
 
 #include <QPointF>
@@ -17,6 +18,7 @@ struct PrintedOp
     QPointF to; // a line's end
     TextStyle style;
     QString text;
+    ::Picture picture; // a picture as it was given to print
 };
 
 struct PrintedDocument
@@ -27,6 +29,7 @@ struct PrintedDocument
 
     std::vector<PrintedOp> texts() const;
     std::vector<PrintedOp> lines() const;
+    std::vector<PrintedOp> pictures() const;
     int pageCount() const;
 };
 

@@ -1,0 +1,21 @@
+#include "viewers/guideviewer.h"
+
+#include "viewers/viewerpages.h"
+
+#include <QLabel>
+
+GuideViewer::GuideViewer(AppContext &context) : PageViewer(context, QStringLiteral("guide"), true)
+{
+    pageLabel()->setText(viewerpages::pageLabel(1, pages));
+}
+
+void GuideViewer::load()
+{
+    // The main menu gives it its first page.
+    setupScreen();
+}
+
+QString GuideViewer::picturePath(const QString &folder, int page) const
+{
+    return viewerpages::guidePage(folder, page);
+}

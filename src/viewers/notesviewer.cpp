@@ -1,0 +1,81 @@
+#include "viewers/notesviewer.h"
+
+#include "app/appcontext.h"
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/pictureview.h"
+#include "viewers/viewerpages.h"
+
+#include <QLabel>
+
+namespace {
+const QColor acknowledgementsBlue(49, 130, 212);
+const QColor logoBack(128, 128, 255);
+constexpr int logoTickMs = 25;
+} // namespace
+
+NotesViewer::NotesViewer(AppContext &context)
+    : PageViewer(context, QStringLiteral("teacher"), false)
+{
+    m_frame = new PictureView(client(), QStringLiteral("Picture1"), {8520, 4320, 1800, 1800});
+    m_frame->hide();
+    m_logo = new PictureView(client(), QStringLiteral("Picture2"), {8550, 6240, 1800, 1335});
+    m_logo->setBackColour(logoBack);
+    m_logo->hide();
+    m_logoTimer.setInterval(logoTickMs);
+    connect(&m_logoTimer, &QTimer::timeout, this, &NotesViewer::animateLogo);
+}
+
+void NotesViewer::load()
+{
+    setupScreen();
+    AppState &state = context().state;
+    if (state.viewerPageCount == 1) {
+        pageLabel()->hide();
+        buttons()->at(NextCommand)->hide();
+        buttons()->at(PreviousCommand)->hide();
+    }
+    state.viewerPage = 1;
+    pageLabel()->setText(viewerpages::pageLabel(1, state.viewerPageCount));
+}
+
+int NotesViewer::pageCount() const
+{
+    return context().state.viewerPageCount;
+}
+
+QString NotesViewer::picturePath(const QString &folder, int page) const
+{
+    return viewerpages::notesPage(folder, context().state.viewerPageSet, page);
+}
+
+void NotesViewer::showAcknowledgements()
+{
+    pageLabel()->hide();
+    buttons()->at(NextCommand)->hide();
+    buttons()->at(PreviousCommand)->hide();
+    pagePicture()->loadPicture(QStringLiteral("wmf\\acknowledgments.wmf"));
+    m_logo->loadPicture(QStringLiteral("logo\\quillmere2.bmp"));
+    paperPicture()->loadPicture(QStringLiteral("wmf2\\acknowledgments.wmf"));
+    setBackColour(acknowledgementsBlue);
+    m_frames.clear();
+    for (int frame = 0; frame < viewerpages::logoFrameCount; ++frame)
+        m_frames.push_back(Picture::load(viewerpages::logoFramePath(frame)));
+    m_logoTimer.start();
+}
+
+void NotesViewer::animateLogo()
+{
+    int &frame = context().state.logoFrame;
+    frame = viewerpages::nextLogoFrame(frame);
+    m_frame->setPicture(m_frames.at(size_t(frame)));
+    m_frame->show();
+    m_logo->show();
+}
+
+void NotesViewer::hideEvent(QHideEvent *event)
+{
+    // Closing the page stops the logo; nothing turns unseen.
+    m_logoTimer.stop();
+    PageViewer::hideEvent(event);
+}

@@ -1,0 +1,154 @@
+#include "viewers/pageviewer.h"
+
+#include "app/appcontext.h"
+#include "platform/printsurface.h"
+#include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/pictureview.h"
+#include "ui/printjob.h"
+#include "viewers/pagetext.h"
+#include "viewers/viewerpages.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace {
+// Where a page is printed: inside the corner of the printable area.
+constexpr double paperMargin = 1000;
+} // namespace
+
+PageViewer::PageViewer(AppContext &context, const QString &name, bool resetOnBackground)
+    : Screen(context, name)
+{
+    m_page = new PictureView(client(), QStringLiteral("Image1"), {120, 0, 0, 0});
+    m_page->setSizedToPicture(true);
+    m_page->setAccessibleName(QStringLiteral("Page"));
+    connect(m_page, &PictureView::pictureChanged, this, &PageViewer::describePage);
+    m_paper = new PictureView(client(), QStringLiteral("Image2"), {120, 0, 0, 0});
+    m_paper->hide();
+
+    m_buttons = new ButtonArray(client(), QStringLiteral("Label3"), false);
+    const ButtonArray::Look look = ButtonArray::commandLook();
+    m_buttons->add(PrintCommand, QStringLiteral("Print"), {10680, 120, 1125, 495}, look,
+                   resetOnBackground);
+    m_buttons
+        ->add(PreviousCommand, QStringLiteral("Previous Page"), {1320, 7920, 2685, 495}, look,
+              resetOnBackground)
+        ->setEnabled(false);
+    m_pageLabel =
+        controls::textLabel(client(), QStringLiteral("Label1"), QString(), {4200, 7920, 2295, 495},
+                            fonts::screenFont(fonts::tahoma, 15.75, true), colours::black);
+    controls::setBackColour(m_pageLabel, colours::white);
+    m_buttons->add(NextCommand, QStringLiteral("Next Page"), {6720, 7920, 2685, 495}, look,
+                   resetOnBackground);
+    m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10680, 7920, 1125, 495}, look,
+                   resetOnBackground);
+    connect(m_buttons, &ButtonArray::clicked, this, &PageViewer::clicked);
+    for (int index : m_buttons->indexes())
+        m_buttons->at(index)->installEventFilter(this);
+}
+
+void PageViewer::setPagePictures(const QString &screenPath, const QString &paperPath)
+{
+    m_page->loadPicture(screenPath);
+    m_paper->loadPicture(paperPath);
+}
+
+void PageViewer::clicked(int index)
+{
+    switch (index) {
+    case PrintCommand:
+        printPage();
+        break;
+    case ExitCommand:
+        context().screens().unload(this);
+        break;
+    case NextCommand:
+        turnPage(1);
+        break;
+    case PreviousCommand:
+        turnPage(-1);
+        break;
+    default:
+        break;
+    }
+}
+
+void PageViewer::turnPage(int step)
+{
+    int &page = context().state.viewerPage;
+    page += step;
+    const int count = pageCount();
+    m_buttons->at(PreviousCommand)->setEnabled(viewerpages::canGoBack(page));
+    m_buttons->at(NextCommand)->setEnabled(viewerpages::canGoOn(page, count));
+    setPagePictures(picturePath(QStringLiteral("wmf"), page),
+                    picturePath(QStringLiteral("wmf2"), page));
+    m_pageLabel->setText(viewerpages::pageLabel(page, count));
+}
+
+void PageViewer::printPage()
+{
+    const Picture paper = m_paper->picture();
+    // A page whose paper picture is missing or damaged prints nothing, and says so.
+    runPrintJob(
+        context(),
+        [&paper](PrintSurface &surface) {
+            if (paper.isNull())
+                return false;
+            surface.print(QString());
+            surface.picture(paper, {paperMargin, paperMargin});
+            return surface.endDoc();
+        },
+        QString());
+}
+
+void PageViewer::describePage()
+{
+    // A screen reader reads the page's words, which are drawn, not written, on the screen.
+    const PageText text = PageText::of(m_page->picture());
+    m_page->setAccessibleName(text.title.isEmpty() ? QStringLiteral("Page") : text.title);
+    m_page->setAccessibleDescription(text.text);
+}
+
+bool PageViewer::pageKey(const QKeyEvent &event)
+{
+    const auto press = [this](Command command) {
+        ButtonLabel *label = m_buttons->at(command);
+        if (label->isVisible() && label->isEnabled())
+            label->click();
+    };
+    switch (event.key()) {
+    case Qt::Key_PageDown:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        press(NextCommand);
+        return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        press(PreviousCommand);
+        return true;
+    case Qt::Key_Escape:
+        press(ExitCommand);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void PageViewer::keyPressEvent(QKeyEvent *event)
+{
+    if (!pageKey(*event))
+        Screen::keyPressEvent(event);
+}
+
+bool PageViewer::eventFilter(QObject *watched, QEvent *event)
+{
+    // The commands would take the arrows to move the focus; on a page they turn it.
+    if (event->type() == QEvent::KeyPress && pageKey(*static_cast<QKeyEvent *>(event)))
+        return true;
+    return Screen::eventFilter(watched, event);
+}

@@ -1,0 +1,363 @@
+// The Teacher's Guide, the Key Facts and Teacher's Notes, and the acknowledgements, opened
+// from the main menu and the topic hub on the program's own pages.
+#include "app/application.h"
+#include "pupil.h"
+#include "ui/pictureview.h"
+#include "ui/twips.h"
+#include "viewers/guideviewer.h"
+#include "viewers/notesviewer.h"
+#include "viewers/pagetext.h"
+
+#include <QAccessible>
+#include <QDirIterator>
+#include <QImage>
+#include <QLabel>
+
+namespace {
+
+const QString printingProblem = QStringLiteral("There was a problem printing to your printer.");
+
+// The program's pages and logo, copied into the test's working folder.
+void copyContent(const QString &to)
+{
+    const QString from = QStringLiteral(ZORVANEL_SOURCE_DIR "/content");
+    for (const char *folder : {"wmf", "wmf2", "logo"}) {
+        QDirIterator it(from + u'/' + QLatin1String(folder), QDir::Files);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const QString target = to + u'/' + QDir(from).relativeFilePath(path);
+            QDir().mkpath(QFileInfo(target).path());
+            QFile::copy(path, target);
+        }
+    }
+}
+
+// Frame n of the logo drawn 10 + n pixels wide, so that a test can tell which is on show.
+// Pictures are known by their content, not their names, so these may be PNG inside.
+bool writeNumberedFrames(const QString &folder)
+{
+    for (int n = 0; n < 20; ++n) {
+        QImage frame(10 + n, 10, QImage::Format_RGB32);
+        frame.fill(Qt::blue);
+        if (!frame.save(folder + QStringLiteral("/logo/quil%1.gif").arg(n, 4, 10, QChar(u'0')),
+                        "PNG"))
+            return false;
+    }
+    return true;
+}
+
+int frameShown(NotesViewer *viewer)
+{
+    const auto *frame = viewer->findChild<PictureView *>(QStringLiteral("Picture1"));
+    return int(frame->picture().sizeTwips().width() / 15) - 10;
+}
+
+bool shown(QWidget *screen, const char *name)
+{
+    auto *widget = screen->findChild<QWidget *>(QLatin1String(name));
+    return widget && widget->isVisibleTo(screen);
+}
+
+QString pageLabel(PageViewer *viewer)
+{
+    return viewer->pageLabel()->text();
+}
+
+ButtonLabel *command(PageViewer *viewer, PageViewer::Command which)
+{
+    return viewer->buttons()->at(which);
+}
+
+// Clicks a command as the mouse does, greyed or not: a greyed one must ignore it.
+void press(PageViewer *viewer, PageViewer::Command which)
+{
+    QTest::mouseClick(command(viewer, which), Qt::LeftButton);
+}
+
+// Someone at the main menu, with the program's pages installed.
+struct Reader
+{
+    TestProgram program;
+    MainMenu *menu = nullptr;
+    TopicHub *hub = nullptr;
+
+    Reader()
+    {
+        copyContent(program.folder());
+        program.writeFile(topicFile, topicSet(QStringLiteral("Tomas Verrin")));
+        menu = startProgram(program.context());
+    }
+
+    Screens &screens() { return program.context().screens(); }
+    AppState &state() { return program.context().state; }
+    Screen *front() { return screens().front(); }
+    RecordingPrinter &printer() { return program.printer; }
+    QStringList &messages() { return program.dialogs().messages; }
+
+    GuideViewer *openGuide()
+    {
+        click(menu->entries()->at(MainMenu::GuideEntry));
+        return screens().find<GuideViewer>();
+    }
+    NotesViewer *openAcknowledgements()
+    {
+        click(menu->entries()->at(MainMenu::AcknowledgementsEntry));
+        return screens().find<NotesViewer>();
+    }
+    // Opens the topic hub if it is not open, then an activity of it.
+    NotesViewer *openNotes(TopicHub::Activity activity)
+    {
+        if (!hub) {
+            click(menu->entries()->at(MainMenu::TopicEntry));
+            hub = screens().find<TopicHub>();
+        }
+        click(hub->buttons()->at(activity));
+        return screens().find<NotesViewer>();
+    }
+};
+
+// The text a printed page's picture says.
+QString printedText(const PrintedDocument &document)
+{
+    const std::vector<PrintedOp> pictures = document.pictures();
+    return pictures.size() == 1 ? PageText::of(pictures.front().picture).text : QString();
+}
+
+} // namespace
+
+class ViewersTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void theGuideTurnsItsFivePages()
+    {
+        Reader reader;
+        GuideViewer *guide = reader.openGuide();
+        QVERIFY(guide);
+        QCOMPARE(reader.front(), guide);
+        QCOMPARE(pageLabel(guide), QStringLiteral("Page 1 of 5"));
+        QVERIFY(!command(guide, PageViewer::PreviousCommand)->isEnabled());
+        QVERIFY(command(guide, PageViewer::NextCommand)->isEnabled());
+        // The page at its own size from the corner, its paper twin held for printing.
+        const Picture screenPage = Picture::load(QStringLiteral("wmf/guide1.wmf"));
+        QCOMPARE(guide->pagePicture()->geometry(),
+                 QRect(QPoint(Twips::toPixels(120), 0), Twips::toPixels(screenPage.sizeTwips())));
+        QCOMPARE(guide->paperPicture()->picture().sizeTwips(),
+                 Picture::load(QStringLiteral("wmf2/guide1.wmf")).sizeTwips());
+        QVERIFY(!guide->paperPicture()->isVisibleTo(guide));
+
+        press(guide, PageViewer::PreviousCommand);
+        QCOMPARE(reader.state().viewerPage, 1);
+        for (int i = 0; i < 4; ++i)
+            press(guide, PageViewer::NextCommand);
+        QCOMPARE(pageLabel(guide), QStringLiteral("Page 5 of 5"));
+        QVERIFY(!command(guide, PageViewer::NextCommand)->isEnabled());
+        press(guide, PageViewer::NextCommand);
+        QCOMPARE(reader.state().viewerPage, 5);
+        QVERIFY(PageText::of(guide->pagePicture()->picture()).title.contains("catalogue"));
+
+        press(guide, PageViewer::PreviousCommand);
+        QCOMPARE(pageLabel(guide), QStringLiteral("Page 4 of 5"));
+        QVERIFY(command(guide, PageViewer::NextCommand)->isEnabled());
+        QVERIFY(command(guide, PageViewer::PreviousCommand)->isEnabled());
+
+        press(guide, PageViewer::ExitCommand);
+        QCOMPARE(reader.front(), reader.menu);
+        QCOMPARE(reader.state().viewerPage, 4);
+        // Opened again, it starts on page 1.
+        QCOMPARE(pageLabel(reader.openGuide()), QStringLiteral("Page 1 of 5"));
+    }
+
+    void theGuidesCommandsFadeOverTheBareScreenOnly()
+    {
+        Reader reader;
+        GuideViewer *guide = reader.openGuide();
+        QTest::mouseMove(guide->client(), QPoint(guide->client()->width() - 5, 200));
+        for (int index : guide->buttons()->indexes())
+            QVERIFY(!guide->buttons()->at(index)->isOpaque());
+        QTest::mouseMove(command(guide, PageViewer::PrintCommand), QPoint(5, 5));
+        QVERIFY(!command(guide, PageViewer::PrintCommand)->isOpaque());
+    }
+
+    void printingPrintsThePaperPicture()
+    {
+        Reader reader;
+        GuideViewer *guide = reader.openGuide();
+        press(guide, PageViewer::NextCommand);
+        press(guide, PageViewer::NextCommand);
+        press(guide, PageViewer::PrintCommand);
+        QVERIFY(reader.messages().isEmpty());
+        QCOMPARE(reader.printer().documents.size(), size_t(1));
+        const PrintedDocument &document = reader.printer().documents[0];
+        QVERIFY(document.sent);
+        QCOMPARE(document.pictures().size(), size_t(1));
+        QCOMPARE(document.pictures().front().at, QPointF(1000, 1000));
+        // The paper page carries its page number in its header; the screen page does not.
+        QVERIFY2(printedText(document).contains("page 3 of 5"), qPrintable(printedText(document)));
+        QCOMPARE(reader.front(), guide);
+    }
+
+    void aFailingPrinterIsReported_data()
+    {
+        QTest::addColumn<bool>("available");
+        QTest::addColumn<int>("failAtStep");
+        QTest::addColumn<bool>("sendFails");
+        QTest::newRow("no printer") << false << -1 << false;
+        QTest::newRow("failing on the picture") << true << 1 << false;
+        QTest::newRow("failing to send") << true << -1 << true;
+    }
+
+    void aFailingPrinterIsReported()
+    {
+        QFETCH(bool, available);
+        QFETCH(int, failAtStep);
+        QFETCH(bool, sendFails);
+        Reader reader;
+        reader.printer().available = available;
+        reader.printer().failAtStep = failAtStep;
+        reader.printer().sendFails = sendFails;
+        GuideViewer *guide = reader.openGuide();
+        press(guide, PageViewer::PrintCommand);
+        QCOMPARE(reader.messages(), QStringList{printingProblem});
+        for (const PrintedDocument &document : reader.printer().documents)
+            QVERIFY(!document.sent);
+        QVERIFY(reader.program.quits.isEmpty());
+        QCOMPARE(reader.front(), guide);
+    }
+
+    void aMissingOrDamagedPageLeavesAnEmptyPageThatPrintsNothing()
+    {
+        Reader reader;
+        QVERIFY(QFile::remove("wmf/guide2.wmf") && QFile::remove("wmf2/guide2.wmf"));
+        QVERIFY(writeBytes("wmf2/guide3.wmf", QByteArray(300, '\x7f')));
+        GuideViewer *guide = reader.openGuide();
+        press(guide, PageViewer::NextCommand);
+        QCOMPARE(pageLabel(guide), QStringLiteral("Page 2 of 5"));
+        QVERIFY(guide->pagePicture()->picture().isNull());
+        press(guide, PageViewer::PrintCommand);
+        QCOMPARE(reader.messages(), QStringList{printingProblem});
+        press(guide, PageViewer::NextCommand);
+        QCOMPARE(pageLabel(guide), QStringLiteral("Page 3 of 5"));
+        QVERIFY(!guide->pagePicture()->picture().isNull());
+        press(guide, PageViewer::PrintCommand);
+        QCOMPARE(reader.messages(), (QStringList{printingProblem, printingProblem}));
+        for (const PrintedDocument &document : reader.printer().documents)
+            QVERIFY(!document.sent);
+        QCOMPARE(reader.front(), guide);
+    }
+
+    void theKeyboardTurnsThePagesAndLeaves()
+    {
+        Reader reader;
+        GuideViewer *guide = reader.openGuide();
+        QWidget *focused = reader.program.context().backdrop().focusWidget();
+        QVERIFY(focused && guide->isAncestorOf(focused));
+        QTest::keyClick(focused, Qt::Key_PageDown);
+        QTest::keyClick(focused, Qt::Key_Right);
+        QCOMPARE(pageLabel(guide), QStringLiteral("Page 3 of 5"));
+        QTest::keyClick(focused, Qt::Key_PageUp);
+        QCOMPARE(pageLabel(guide), QStringLiteral("Page 2 of 5"));
+        QTest::keyClick(focused, Qt::Key_Escape);
+        QCOMPARE(reader.front(), reader.menu);
+    }
+
+    void aScreenReaderReadsThePage()
+    {
+        Reader reader;
+        GuideViewer *guide = reader.openGuide();
+        QAccessibleInterface *page = QAccessible::queryAccessibleInterface(guide->pagePicture());
+        QVERIFY(page);
+        QCOMPARE(page->role(), QAccessible::Graphic);
+        QCOMPARE(page->text(QAccessible::Name), QStringLiteral("Starting the program"));
+        const QString words = page->text(QAccessible::Description);
+        QVERIFY2(words.contains("Start Zorvanel from its icon to open the main"),
+                 qPrintable(words));
+        // The page's own words come before those of the picture beside them.
+        QVERIFY(words.indexOf("Turn these pages") < words.indexOf("The main menu"));
+        press(guide, PageViewer::NextCommand);
+        QVERIFY(page->text(QAccessible::Name) != QStringLiteral("Starting the program"));
+    }
+
+    void theKeyFactsAndTheNotesTurnTheirOwnPages()
+    {
+        Reader reader;
+        NotesViewer *facts = reader.openNotes(TopicHub::KeyFactsActivity);
+        QVERIFY(facts);
+        QCOMPARE(reader.front(), facts);
+        QCOMPARE(pageLabel(facts), QStringLiteral("Page 1 of 3"));
+        QCOMPARE(PageText::of(facts->pagePicture()->picture()).title,
+                 QStringLiteral("Who was Tomas Verrin?"));
+        for (int page = 1; page <= 3; ++page) {
+            QCOMPARE(command(facts, PageViewer::NextCommand)->isEnabled(), page < 3);
+            QCOMPARE(command(facts, PageViewer::PreviousCommand)->isEnabled(), page > 1);
+            press(facts, PageViewer::NextCommand);
+        }
+        QCOMPARE(pageLabel(facts), QStringLiteral("Page 3 of 3"));
+        QVERIFY(!shown(facts, "Picture1") && !shown(facts, "Picture2"));
+        press(facts, PageViewer::ExitCommand);
+        QCOMPARE(reader.front(), reader.hub);
+
+        NotesViewer *notes = reader.openNotes(TopicHub::NotesActivity);
+        QCOMPARE(pageLabel(notes), QStringLiteral("Page 1 of 2"));
+        press(notes, PageViewer::NextCommand);
+        QVERIFY(!command(notes, PageViewer::NextCommand)->isEnabled());
+        QCOMPARE(notes->pagePicture()->picture().sizeTwips(),
+                 Picture::load(QStringLiteral("wmf/brailleb.wmf")).sizeTwips());
+        press(notes, PageViewer::PrintCommand);
+        QVERIFY(printedText(reader.printer().documents.at(0)).contains("Teacher's Notes"));
+    }
+
+    void aOnePageSetShowsNoPageLabels()
+    {
+        Reader reader;
+        reader.state().viewerPageCount = 1;
+        reader.state().viewerPageSet = QStringLiteral("braille");
+        NotesViewer *viewer = reader.screens().show<NotesViewer>();
+        for (const char *name : {"Label1", "Label3(2)", "Label3(3)"})
+            QVERIFY2(!shown(viewer, name), name);
+        QVERIFY(shown(viewer, "Label3(0)") && shown(viewer, "Label3(1)"));
+    }
+
+    void theAcknowledgementsTurnTheLogo()
+    {
+        Reader reader;
+        QVERIFY(writeNumberedFrames(reader.program.folder()));
+        NotesViewer *viewer = reader.openAcknowledgements();
+        QVERIFY(viewer);
+        QCOMPARE(reader.front(), viewer);
+        for (const char *name : {"Label1", "Label3(2)", "Label3(3)"})
+            QVERIFY2(!shown(viewer, name), name);
+        QCOMPARE(viewer->backColour(), QColor(49, 130, 212));
+        QVERIFY(viewer->isAnimating());
+        QVERIFY(!shown(viewer, "Picture1") && !shown(viewer, "Picture2"));
+
+        viewer->animateLogo();
+        QVERIFY(shown(viewer, "Picture1") && shown(viewer, "Picture2"));
+        QVERIFY(!viewer->findChild<PictureView *>("Picture2")->picture().isNull());
+        QCOMPARE(frameShown(viewer), 1);
+        for (int i = 0; i < 18; ++i)
+            viewer->animateLogo();
+        QCOMPARE(frameShown(viewer), 19);
+        viewer->animateLogo();
+        QCOMPARE(frameShown(viewer), 0);
+        viewer->animateLogo();
+        viewer->animateLogo();
+
+        press(viewer, PageViewer::PrintCommand);
+        QVERIFY(printedText(reader.printer().documents.at(0)).contains("With thanks"));
+        press(viewer, PageViewer::ExitCommand);
+        QVERIFY(!viewer->isAnimating());
+        QCOMPARE(reader.front(), reader.menu);
+
+        // Opened again, the logo goes on from the frame after the last one shown.
+        viewer = reader.openAcknowledgements();
+        viewer->animateLogo();
+        QCOMPARE(frameShown(viewer), 3);
+    }
+};
+
+QTEST_MAIN(ViewersTest)
+#include "test_viewers.moc"
