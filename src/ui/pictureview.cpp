@@ -27,10 +27,24 @@ bool PictureView::loadPicture(const QString &path)
 void PictureView::setPicture(const Picture &picture)
 {
     m_picture = picture;
+    m_text.reset();
     if (m_sizedToPicture)
         resize(Twips::toPixels(m_picture.sizeTwips()));
     update();
-    emit pictureChanged();
+    if (QAccessible::isActive()) {
+        for (QAccessible::Event change :
+             {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+            QAccessibleEvent event(this, change);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
+const PictureText &PictureView::pictureText() const
+{
+    if (!m_text)
+        m_text = PictureText::of(m_picture);
+    return *m_text;
 }
 
 void PictureView::setSizedToPicture(bool sized)
@@ -40,15 +54,34 @@ void PictureView::setSizedToPicture(bool sized)
         resize(Twips::toPixels(m_picture.sizeTwips()));
 }
 
+namespace {
+// Reading a picture's words costs a playing of it, so it waits until a reader asks.
+class PictureAccessible : public QAccessibleWidget
+{
+public:
+    explicit PictureAccessible(PictureView *view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        const PictureText &words = static_cast<const PictureView *>(widget())->pictureText();
+        if (kind == QAccessible::Name && !words.title.isEmpty())
+            return words.title;
+        if (kind == QAccessible::Description && !words.text.isEmpty())
+            return words.text;
+        return QAccessibleWidget::text(kind);
+    }
+};
+} // namespace
+
 void PictureView::installAccessibility()
 {
     static bool installed = false;
     if (std::exchange(installed, true))
         return;
     QAccessible::installFactory([](const QString &className, QObject *object) {
+        auto *view = qobject_cast<PictureView *>(object);
         QAccessibleInterface *image = nullptr;
-        if (className == QLatin1String("PictureView") && object->isWidgetType())
-            image = new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+        if (className == QLatin1String("PictureView") && view)
+            image = new PictureAccessible(view);
         return image;
     });
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "platform/picture.h"
+#include "platform/picturetext.h"
 
 #include <QWidget>
+
+#include <optional>
 
 // An image or picture box: shows a picture at its own size from its top-left corner,
 // over an optional back colour.
@@ -27,12 +30,15 @@ public:
     // control does; an empty picture leaves it empty.
     void setSizedToPicture(bool sized);
 
-    // Shows a picture as a text-bearing image to assistive technology. Install once.
+    // What the picture says, read from it the first time anyone asks.
+    const PictureText &pictureText() const;
+
+    // Shows each view to assistive technology as an image named by its picture's title,
+    // described by its words.
     static void installAccessibility();
 
 signals:
     void clicked();
-    void pictureChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -40,6 +46,7 @@ protected:
 
 private:
     Picture m_picture;
+    mutable std::optional<PictureText> m_text;
     bool m_clickable = false;
     bool m_shrinkToFit = false;
     bool m_sizedToPicture = false;

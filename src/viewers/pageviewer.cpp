@@ -9,7 +9,6 @@
 #include "ui/palette.h"
 #include "ui/pictureview.h"
 #include "ui/printjob.h"
-#include "viewers/pagetext.h"
 #include "viewers/viewerpages.h"
 
 #include <QKeyEvent>
@@ -26,7 +25,6 @@ PageViewer::PageViewer(AppContext &context, const QString &name, bool resetOnBac
     m_page = new PictureView(client(), QStringLiteral("Image1"), {120, 0, 0, 0});
     m_page->setSizedToPicture(true);
     m_page->setAccessibleName(QStringLiteral("Page"));
-    connect(m_page, &PictureView::pictureChanged, this, &PageViewer::describePage);
     m_paper = new PictureView(client(), QStringLiteral("Image2"), {120, 0, 0, 0});
     m_paper->hide();
 
@@ -103,14 +101,6 @@ void PageViewer::printPage()
             return surface.endDoc();
         },
         QString());
-}
-
-void PageViewer::describePage()
-{
-    // A screen reader reads the page's words, which are drawn, not written, on the screen.
-    const PageText text = PageText::of(m_page->picture());
-    m_page->setAccessibleName(text.title.isEmpty() ? QStringLiteral("Page") : text.title);
-    m_page->setAccessibleDescription(text.text);
 }
 
 bool PageViewer::pageKey(const QKeyEvent &event)

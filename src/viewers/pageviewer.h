@@ -42,7 +42,6 @@ private:
     void clicked(int index);
     void turnPage(int step);
     void printPage();
-    void describePage();
 
     PictureView *m_page;
     PictureView *m_paper;

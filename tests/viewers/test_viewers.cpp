@@ -1,12 +1,12 @@
 // The Teacher's Guide, the Key Facts and Teacher's Notes, and the acknowledgements, opened
 // from the main menu and the topic hub on the program's own pages.
 #include "app/application.h"
+#include "platform/picturetext.h"
 #include "pupil.h"
 #include "ui/pictureview.h"
 #include "ui/twips.h"
 #include "viewers/guideviewer.h"
 #include "viewers/notesviewer.h"
-#include "viewers/pagetext.h"
 
 #include <QAccessible>
 #include <QDirIterator>
@@ -120,7 +120,7 @@ struct Reader
 QString printedText(const PrintedDocument &document)
 {
     const std::vector<PrintedOp> pictures = document.pictures();
-    return pictures.size() == 1 ? PageText::of(pictures.front().picture).text : QString();
+    return pictures.size() == 1 ? PictureText::of(pictures.front().picture).text : QString();
 }
 
 } // namespace
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(!command(guide, PageViewer::NextCommand)->isEnabled());
         press(guide, PageViewer::NextCommand);
         QCOMPARE(reader.state().viewerPage, 5);
-        QVERIFY(PageText::of(guide->pagePicture()->picture()).title.contains("catalogue"));
+        QVERIFY(PictureText::of(guide->pagePicture()->picture()).title.contains("catalogue"));
 
         press(guide, PageViewer::PreviousCommand);
         QCOMPARE(pageLabel(guide), QStringLiteral("Page 4 of 5"));
@@ -288,7 +288,7 @@ private slots:
         QVERIFY(facts);
         QCOMPARE(reader.front(), facts);
         QCOMPARE(pageLabel(facts), QStringLiteral("Page 1 of 3"));
-        QCOMPARE(PageText::of(facts->pagePicture()->picture()).title,
+        QCOMPARE(PictureText::of(facts->pagePicture()->picture()).title,
                  QStringLiteral("Who was Tomas Verrin?"));
         for (int page = 1; page <= 3; ++page) {
             QCOMPARE(command(facts, PageViewer::NextCommand)->isEnabled(), page < 3);

@@ -1,7 +1,6 @@
-#include "viewers/pagetext.h"
+#include "platform/picturetext.h"
 
 #include "platform/picture.h"
-#include "ui/twips.h"
 
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -129,12 +128,13 @@ std::vector<Line> linesOf(const std::vector<DrawnText> &drawn)
 
 } // namespace
 
-PageText PageText::of(const Picture &picture)
+PictureText PictureText::of(const Picture &picture)
 {
     if (!picture.isMetafile() || picture.isNull())
         return {};
-    // Drawn as the screen would show it at zoom 1, so that type sizes compare as they look.
-    const QSize size = QSizeF(picture.sizeTwips() / Twips::perPixel).toSize().expandedTo({1, 1});
+    // Drawn as a display of 15 twips to the pixel would show it, so that type sizes compare
+    // as they look.
+    const QSize size = QSizeF(picture.sizeTwips() / 15.0).toSize().expandedTo({1, 1});
     TextOnlyDevice device(size);
     {
         QPainter painter(&device);
@@ -145,7 +145,7 @@ PageText PageText::of(const Picture &picture)
     std::stable_partition(
         lines.begin(), lines.end(),
         [half = size.width() / 2.0](const Line &line) { return line.left < half; });
-    PageText page;
+    PictureText page;
     double titleHeight = 0;
     QStringList texts;
     for (const Line &line : lines) {
