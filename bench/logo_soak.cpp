@@ -12,30 +12,16 @@
 #include "ui/buttonlabel.h"
 #include "viewers/notesviewer.h"
 
+#include "resident.h"
+
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-
-namespace {
-
-long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
