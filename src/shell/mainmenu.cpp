@@ -11,6 +11,7 @@
 #include "ui/pictureview.h"
 #include "viewers/guideviewer.h"
 #include "viewers/notesviewer.h"
+#include "viewers/viewerpages.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QLabel>
@@ -182,8 +183,9 @@ void MainMenu::entryClicked(int index)
 void MainMenu::openGuide()
 {
     Screens &screens = context().screens();
-    screens.touch<GuideViewer>()->setPagePictures(QStringLiteral("wmf\\guide1.wmf"),
-                                                  QStringLiteral("wmf2\\guide1.wmf"));
+    screens.touch<GuideViewer>()->setPagePictures(
+        viewerpages::guidePage(QStringLiteral("wmf"), 1),
+        viewerpages::guidePage(QStringLiteral("wmf2"), 1));
     context().state.viewerPage = 1;
     screens.show<GuideViewer>();
 }

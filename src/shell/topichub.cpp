@@ -11,6 +11,7 @@
 #include "ui/palette.h"
 #include "ui/pictureview.h"
 #include "ui/twips.h"
+#include "viewers/viewerpages.h"
 
 const QString TopicHub::questionSetPath = QStringLiteral("multiple\\Tomas Verrin.txt");
 
@@ -21,6 +22,12 @@ void centreAcross(PictureView *view, double top)
 {
     const QSizeF size = view->picture().sizeTwips();
     placeTwips(view, (Twips::screenWidth - size.width()) / 2, top, size.width(), size.height());
+}
+
+void loadPictureInto(Screen *screen, const QString &control, const QString &path)
+{
+    if (auto *view = screen->findChild<PictureView *>(control))
+        view->loadPicture(path);
 }
 
 } // namespace
@@ -123,9 +130,10 @@ void TopicHub::openNotes(int pageCount, const QString &pageSet)
     Screen *viewer = screens.touch(QStringLiteral("teacher"));
     if (!viewer)
         return;
-    const QString firstPage = pageSet + QStringLiteral("a.wmf");
-    loadPictureInto(viewer, QStringLiteral("Image1"), QStringLiteral("wmf\\") + firstPage);
-    loadPictureInto(viewer, QStringLiteral("Image2"), QStringLiteral("wmf2\\") + firstPage);
+    loadPictureInto(viewer, QStringLiteral("Image1"),
+                    viewerpages::notesPage(QStringLiteral("wmf"), pageSet, 1));
+    loadPictureInto(viewer, QStringLiteral("Image2"),
+                    viewerpages::notesPage(QStringLiteral("wmf2"), pageSet, 1));
     screens.show(QStringLiteral("teacher"));
 }
 

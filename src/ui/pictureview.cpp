@@ -86,12 +86,6 @@ void PictureView::installAccessibility()
     });
 }
 
-void loadPictureInto(QWidget *screen, const QString &control, const QString &path)
-{
-    if (auto *view = screen->findChild<PictureView *>(control))
-        view->loadPicture(path);
-}
-
 void PictureView::setBackColour(const QColor &colour)
 {
     QPalette p = palette();

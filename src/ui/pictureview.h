@@ -51,6 +51,3 @@ private:
     bool m_shrinkToFit = false;
     bool m_sizedToPicture = false;
 };
-
-// Loads a picture into the picture view of that name on a screen, if it has one.
-void loadPictureInto(QWidget *screen, const QString &control, const QString &path);

@@ -30,11 +30,8 @@ void NotesViewer::load()
 {
     setupScreen();
     AppState &state = context().state;
-    if (state.viewerPageCount == 1) {
-        pageLabel()->hide();
-        buttons()->at(NextCommand)->hide();
-        buttons()->at(PreviousCommand)->hide();
-    }
+    if (state.viewerPageCount == 1)
+        hidePageTurning();
     state.viewerPage = 1;
     pageLabel()->setText(viewerpages::pageLabel(1, state.viewerPageCount));
 }
@@ -49,11 +46,16 @@ QString NotesViewer::picturePath(const QString &folder, int page) const
     return viewerpages::notesPage(folder, context().state.viewerPageSet, page);
 }
 
-void NotesViewer::showAcknowledgements()
+void NotesViewer::hidePageTurning()
 {
     pageLabel()->hide();
     buttons()->at(NextCommand)->hide();
     buttons()->at(PreviousCommand)->hide();
+}
+
+void NotesViewer::showAcknowledgements()
+{
+    hidePageTurning();
     pagePicture()->loadPicture(QStringLiteral("wmf\\acknowledgments.wmf"));
     m_logo->loadPicture(QStringLiteral("logo\\quillmere2.bmp"));
     paperPicture()->loadPicture(QStringLiteral("wmf2\\acknowledgments.wmf"));

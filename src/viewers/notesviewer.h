@@ -28,6 +28,9 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // A single page has no page label and nothing to turn.
+    void hidePageTurning();
+
     PictureView *m_frame;
     PictureView *m_logo;
     QTimer m_logoTimer;
