@@ -148,8 +148,13 @@ QByteArray jpegBytes(const QImage &picture)
 
 bool writeContent(const QString &outDir, QString *error)
 {
+    return writeFiles(outDir, contentFiles(), error);
+}
+
+bool writeFiles(const QString &outDir, const QList<ContentFile> &files, QString *error)
+{
     const QDir root(outDir);
-    for (const ContentFile &file : contentFiles()) {
+    for (const ContentFile &file : files) {
         const QByteArray bytes = file.make();
         const QString target = root.filePath(file.path);
         if (bytes.isEmpty()) {

@@ -25,5 +25,8 @@ QByteArray jpegBytes(const QImage &picture);
 // false with the reason in *error.
 bool writeContent(const QString &outDir, QString *error);
 
+// Writes the given files under outDir, each whole or not at all.
+bool writeFiles(const QString &outDir, const QList<ContentFile> &files, QString *error);
+
 // Paints every page for the screen and for paper into pngDir, to be looked at.
 bool writePagePreviews(const QString &pngDir, QString *error);

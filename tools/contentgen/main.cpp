@@ -1,8 +1,10 @@
 // contentgen OUTDIR: writes the program's shipped content into OUTDIR.
 // contentgen --preview PNGDIR: paints every page, screen and paper, as PNG files to look at.
+// contentgen --icons NAME DIR: writes the desktop icon NAME at the usual sizes under DIR.
 
 #include "contentfonts.h"
 #include "contentoutputs.h"
+#include "desktopicons.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -17,13 +19,18 @@ int main(int argc, char **argv)
 
     const QStringList args = app.arguments();
     const bool preview = args.size() == 3 && args.at(1) == QLatin1String("--preview");
-    if (args.size() != 2 && !preview) {
-        err << "usage: contentgen OUTDIR | contentgen --preview PNGDIR\n";
+    const bool icons = args.size() == 4 && args.at(1) == QLatin1String("--icons");
+    if (args.size() != 2 && !preview && !icons) {
+        err << "usage: contentgen OUTDIR | contentgen --preview PNGDIR | contentgen --icons NAME DIR\n";
         return 2;
     }
     QString error;
-    if (!contentfonts::registerFonts(&error) ||
-        !(preview ? writePagePreviews(args.at(2), &error) : writeContent(args.at(1), &error))) {
+    const auto write = [&] {
+        if (icons)
+            return writeFiles(args.at(3), desktopicons::files(args.at(2)), &error);
+        return preview ? writePagePreviews(args.at(2), &error) : writeContent(args.at(1), &error);
+    };
+    if (!contentfonts::registerFonts(&error) || !write()) {
         err << "contentgen: " << error << "\n";
         return 1;
     }
