@@ -1,0 +1,176 @@
+#include "launcher/workingfolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+namespace workingfolder {
+
+namespace {
+
+// What the program reads from its working folder and never writes.
+const QStringList sharedEntries = {QStringLiteral("Images"), QStringLiteral("wmf"),
+                                   QStringLiteral("wmf2"), QStringLiteral("logo"),
+                                   QStringLiteral("zorvanel.ico")};
+const QString worksheetFolder = QStringLiteral("multiple");
+const QString indexFile = QStringLiteral("track.txt");
+
+QString absoluteSetting(const QProcessEnvironment &environment, const QString &name)
+{
+    const QString value = environment.value(name);
+    return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QString();
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+Preparation failure(const QString &problem)
+{
+    Preparation result;
+    result.problem = problem + QStringLiteral(
+        " Choose a folder that you can write to with ZORVANEL_WORKSHEETS, or ask your technician.");
+    return result;
+}
+
+Preparation cannotWrite(const QString &folder)
+{
+    return failure(QStringLiteral("Zorvanel cannot write in the folder for its worksheets, %1.")
+                       .arg(native(folder)));
+}
+
+enum class Link { Made, UsersOwn, Failed };
+
+// Points link at target. An older link is replaced in one step, so a second copy starting
+// at the same moment never finds the name missing; a real file or folder is the user's.
+Link ensureLink(const QString &target, const QString &link)
+{
+    const QFileInfo info(link);
+    if (info.isSymLink() && info.symLinkTarget() == target)
+        return Link::Made;
+    if (!info.isSymLink() && info.exists())
+        return Link::UsersOwn;
+    const QString fresh =
+        link + QStringLiteral(".new-%1").arg(QCoreApplication::applicationPid());
+    QFile::remove(fresh);
+    if (!QFile::link(target, fresh))
+        return Link::Failed;
+    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(link).constData()) != 0) {
+        QFile::remove(fresh);
+        return Link::Failed;
+    }
+    return Link::Made;
+}
+
+bool sameBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.size() == bytes.size() && file.readAll() == bytes;
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// Only ever creates the index: a teacher's index is never replaced, not even by a copy
+// starting at the same moment.
+bool createIndex(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return file.exists();
+    if (file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    file.remove();
+    return false;
+}
+
+Preparation contentMissing(const QString &contentDir)
+{
+    return failure(QStringLiteral("Zorvanel's installed content is missing from %1.")
+                       .arg(native(contentDir)));
+}
+
+// The topic's own sets follow the installed copy; the index is made once.
+Preparation refreshSets(const QString &shipped, const QString &own)
+{
+    const QFileInfoList files = QDir(shipped).entryInfoList(QDir::Files, QDir::Name);
+    for (const QFileInfo &file : files) {
+        QFile source(file.filePath());
+        if (!source.open(QIODevice::ReadOnly))
+            return contentMissing(shipped);
+        const QByteArray bytes = source.readAll();
+        const QString target = own + u'/' + file.fileName();
+        const bool written = file.fileName() == indexFile
+                                 ? createIndex(target, bytes)
+                                 : sameBytes(target, bytes) || writeWhole(target, bytes);
+        if (!written)
+            return cannotWrite(own);
+    }
+    Preparation done;
+    done.ok = true;
+    return done;
+}
+
+bool canWriteIn(const QString &folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.zorvanel-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
+QString location(const QProcessEnvironment &environment)
+{
+    const QString chosen = absoluteSetting(environment, QStringLiteral("ZORVANEL_WORKSHEETS"));
+    if (!chosen.isEmpty())
+        return chosen;
+    QString data = absoluteSetting(environment, QStringLiteral("XDG_DATA_HOME"));
+    if (data.isEmpty())
+        data = environment.value(QStringLiteral("HOME")) + QStringLiteral("/.local/share");
+    return data + QStringLiteral("/zorvanel");
+}
+
+Preparation prepare(const QString &contentDir, const QString &workDir)
+{
+    const QString content = QFileInfo(contentDir).canonicalFilePath();
+    if (content.isEmpty() || !QFileInfo(content + u'/' + worksheetFolder).isDir())
+        return contentMissing(contentDir);
+    const QString own = workDir + u'/' + worksheetFolder;
+    if (!QDir().mkpath(own)) {
+        if (QFileInfo(workDir).isDir())
+            return cannotWrite(workDir);
+        return failure(QStringLiteral("Zorvanel cannot create the folder for its worksheets, %1.")
+                           .arg(native(workDir)));
+    }
+
+    QStringList notes;
+    for (const QString &entry : sharedEntries) {
+        const QString link = workDir + u'/' + entry;
+        switch (ensureLink(content + u'/' + entry, link)) {
+        case Link::Made:
+            break;
+        case Link::UsersOwn:
+            notes.append(QStringLiteral("Kept %1: it is not a link to the installed content.")
+                                    .arg(native(link)));
+            break;
+        case Link::Failed:
+            return cannotWrite(workDir);
+        }
+    }
+    if (!canWriteIn(own))
+        return cannotWrite(own);
+    Preparation sets = refreshSets(content + u'/' + worksheetFolder, own);
+    sets.notes = notes;
+    return sets;
+}
+
+} // namespace workingfolder

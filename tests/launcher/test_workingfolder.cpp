@@ -1,0 +1,182 @@
+// The working folder an installed copy prepares: where it is, what it links, and that a
+// teacher's worksheets and index survive every later start and every upgrade.
+#include "launcher/workingfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class WorkingFolderTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_root;
+    QString m_content, m_work;
+
+    // An installed copy as small as the layout allows.
+    void install(const QByteArray &topicSet, const QByteArray &index = " 0 \r\n")
+    {
+        for (const char *folder : {"Images", "wmf", "wmf2", "logo"})
+            put(m_content + u'/' + QLatin1String(folder) + QStringLiteral("/page"), folder);
+        put(m_content + QStringLiteral("/zorvanel.ico"), "icon");
+        put(m_content + QStringLiteral("/multiple/Tomas Verrin.txt"), topicSet);
+        put(m_content + QStringLiteral("/multiple/track.txt"), index);
+    }
+
+    workingfolder::Preparation start() { return workingfolder::prepare(m_content, m_work); }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_root.isValid());
+        const QString run = m_root.path() + QStringLiteral("/%1").arg(QTest::currentTestFunction());
+        m_content = run + QStringLiteral("/usr/share/zorvanel");
+        m_work = run + QStringLiteral("/home/.local/share/zorvanel");
+    }
+
+    void location_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QString>("expected");
+        const QString home = QStringLiteral("HOME=/home/ann");
+        QTest::newRow("nothing set") << QStringList{home} << "/home/ann/.local/share/zorvanel";
+        QTest::newRow("data home") << QStringList{home, "XDG_DATA_HOME=/data"} << "/data/zorvanel";
+        QTest::newRow("relative data home ignored")
+            << QStringList{home, "XDG_DATA_HOME=data"} << "/home/ann/.local/share/zorvanel";
+        QTest::newRow("school folder wins")
+            << QStringList{home, "XDG_DATA_HOME=/data", "ZORVANEL_WORKSHEETS=/srv/school/"}
+            << "/srv/school";
+        QTest::newRow("relative school folder ignored")
+            << QStringList{home, "ZORVANEL_WORKSHEETS=school"} << "/home/ann/.local/share/zorvanel";
+    }
+
+    void location()
+    {
+        QFETCH(QStringList, settings);
+        QFETCH(QString, expected);
+        // A school's folder is used as it is named; the others get the program's own folder.
+        QProcessEnvironment environment;
+        for (const QString &setting : settings)
+            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        QCOMPARE(workingfolder::location(environment), expected);
+    }
+
+    void firstStartLaysOutTheFolder()
+    {
+        install("topic v1");
+        const workingfolder::Preparation prepared = start();
+        QVERIFY2(prepared.ok, qPrintable(prepared.problem));
+        QVERIFY(prepared.notes.isEmpty());
+        for (const char *entry : {"Images", "wmf", "wmf2", "logo", "zorvanel.ico"}) {
+            const QFileInfo link(m_work + u'/' + QLatin1String(entry));
+            QVERIFY2(link.isSymLink(), entry);
+            QCOMPARE(link.symLinkTarget(), QFileInfo(m_content).canonicalFilePath() + u'/' + QLatin1String(entry));
+        }
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/wmf/page")), QByteArray("wmf"));
+        QVERIFY(!QFileInfo(m_work + QStringLiteral("/multiple")).isSymLink());
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/multiple/Tomas Verrin.txt")), QByteArray("topic v1"));
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/multiple/track.txt")), QByteArray(" 0 \r\n"));
+        QCOMPARE(QDir(m_work).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 6);
+    }
+
+    void worksheetsSurviveRestartsAndUpgrades()
+    {
+        install("topic v1");
+        QVERIFY(start().ok);
+        put(m_work + QStringLiteral("/multiple/Birds.txt"), "a teacher's worksheet");
+        put(m_work + QStringLiteral("/multiple/track.txt"), " 1 \r\nBirds\r\n");
+        QVERIFY(start().ok);
+
+        // The upgrade brings a new topic set, a new page and a new empty index.
+        install("topic v2", "   0   \r\n");
+        put(m_content + QStringLiteral("/wmf/new page"), "new");
+        QVERIFY(start().ok);
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/multiple/Tomas Verrin.txt")), QByteArray("topic v2"));
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/multiple/Birds.txt")), QByteArray("a teacher's worksheet"));
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/multiple/track.txt")), QByteArray(" 1 \r\nBirds\r\n"));
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/wmf/new page")), QByteArray("new"));
+    }
+
+    void linksFollowAMovedInstallation()
+    {
+        install("topic");
+        QVERIFY(start().ok);
+        const QString moved = m_content + QStringLiteral("-moved");
+        QVERIFY(QDir().rename(m_content, moved));
+        m_content = moved;
+        QVERIFY(start().ok);
+        QCOMPARE(QFileInfo(m_work + QStringLiteral("/logo")).symLinkTarget(),
+                 QFileInfo(moved).canonicalFilePath() + QStringLiteral("/logo"));
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/logo/page")), QByteArray("logo"));
+    }
+
+    void aUsersOwnFolderIsKept()
+    {
+        install("topic");
+        put(m_work + QStringLiteral("/Images/own picture"), "mine");
+        const workingfolder::Preparation prepared = start();
+        QVERIFY(prepared.ok);
+        QCOMPARE(prepared.notes.size(), 1);
+        QVERIFY(prepared.notes.first().contains(QDir::toNativeSeparators(m_work + QStringLiteral("/Images"))));
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/Images/own picture")), QByteArray("mine"));
+    }
+
+    void foldersThatCannotBeUsedAreNamed_data()
+    {
+        QTest::addColumn<QString>("work");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("says");
+        // Root writes anywhere a disk allows, so the tests reach for places no one can write.
+        QTest::newRow("under a file") << "FILE/zorvanel" << "FILE/zorvanel" << "cannot create";
+        QTest::newRow("a folder no one writes") << "/proc" << "/proc" << "cannot write";
+    }
+
+    void foldersThatCannotBeUsedAreNamed()
+    {
+        QFETCH(QString, work);
+        QFETCH(QString, named);
+        QFETCH(QString, says);
+        install("topic");
+        const QString file = m_root.path() + QStringLiteral("/a file");
+        put(file, "x");
+        work.replace(QStringLiteral("FILE"), file);
+        named.replace(QStringLiteral("FILE"), file);
+        const workingfolder::Preparation prepared = workingfolder::prepare(m_content, work);
+        QVERIFY(!prepared.ok);
+        QVERIFY2(prepared.problem.contains(named), qPrintable(prepared.problem));
+        QVERIFY2(prepared.problem.contains(says), qPrintable(prepared.problem));
+        QCOMPARE(bytesOf(file), QByteArray("x"));
+    }
+
+    void missingContentIsNamed()
+    {
+        const workingfolder::Preparation prepared = start();
+        QVERIFY(!prepared.ok);
+        QVERIFY(prepared.problem.contains(QStringLiteral("installed content is missing from ") + m_content));
+        QVERIFY(!QFileInfo::exists(m_work));
+    }
+};
+
+QTEST_APPLESS_MAIN(WorkingFolderTest)
+#include "test_workingfolder.moc"
