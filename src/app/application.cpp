@@ -11,6 +11,8 @@
 void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Zorvanel"));
+    // Ties the window to the menu entry of an installed copy, for its icon and its name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillmere.zorvanel"));
     fonts::registerFonts();
     if (const QScreen *display = QGuiApplication::primaryScreen())
         Twips::setZoom(Twips::zoomFor(display->geometry().size()));
