@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
+zorvanel_install_deps "${zorvanel_build_packages[@]}"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target zorvanel
 cd content

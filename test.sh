@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
+zorvanel_install_deps "${zorvanel_build_packages[@]}" "${zorvanel_test_packages[@]}"
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen

@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need,
-# and only those that are missing. Sourced by run.sh and test.sh.
+# The Debian packages Zorvanel needs, and an installer that fetches only those missing.
+# Sourced by run.sh (building and running) and test.sh (that and the whole suite).
 set -euo pipefail
 
-zorvanel_packages=(
+# Building the program, its content tool and its package, and running it.
+zorvanel_build_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libuemf-dev
   fonts-wine fonts-liberation
+  dpkg-dev file
+)
+
+# The suite: a virtual display, pictures of what it shows, a printing server, the fuzzing
+# compiler, and the package's validators.
+zorvanel_test_packages=(
   xvfb xauth openbox xdotool imagemagick poppler-utils
   cups cups-ipp-utils printer-driver-cups-pdf
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
+  lintian desktop-file-utils appstream
 )
 
 zorvanel_install_deps() {
@@ -25,5 +33,3 @@ zorvanel_install_deps() {
   "${sudo[@]}" apt-get update -qq
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
-
-zorvanel_install_deps "${zorvanel_packages[@]}"
