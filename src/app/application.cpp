@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 #include "ui/pictureview.h"
+#include "ui/screen.h"
 #include "ui/twips.h"
 #include "ui/zoomstyle.h"
 
@@ -18,4 +19,5 @@ void prepareApplication()
         Twips::setZoom(Twips::zoomFor(display->geometry().size()));
     QApplication::setStyle(new ZoomStyle);
     PictureView::installAccessibility();
+    Screen::installAccessibility();
 }

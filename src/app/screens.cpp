@@ -28,7 +28,8 @@ void Screens::unload(Screen *screen)
             break;
         }
     }
-    const bool hadFocus = screen->isAncestorOf(QApplication::focusWidget());
+    // The window's own focus widget: the window need not be active for the focus to matter.
+    const bool hadFocus = screen->isAncestorOf(screen->window()->focusWidget());
     screen->hide();
     screen->deleteLater();
     if (hadFocus)

@@ -1,5 +1,8 @@
 #include "braille/braillecell.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cstring>
 
 namespace braille {
@@ -43,6 +46,43 @@ Cell cellAt(int code, QPointF origin)
     return cell;
 }
 
+int dotNumber(int index)
+{
+    return index % 2 * 3 + index / 2 + 1;
+}
+
+QString raisedDotNumbers(int code)
+{
+    QList<int> dots;
+    for (int index = 0; index < dotsPerCell; ++index) {
+        if (isRaised(code, index))
+            dots.append(dotNumber(index));
+    }
+    std::sort(dots.begin(), dots.end());
+    QStringList numbers;
+    for (const int dot : dots)
+        numbers.append(QString::number(dot));
+    return numbers.join(u' ');
+}
+
+QChar unicodeCell(int code)
+{
+    char16_t pattern = 0x2800;
+    for (int index = 0; index < dotsPerCell; ++index) {
+        if (isRaised(code, index))
+            pattern |= char16_t(1u << (dotNumber(index) - 1));
+    }
+    return QChar(pattern);
+}
+
+QString unicodeWord(const QString &word)
+{
+    QString cells;
+    for (const QChar letter : word)
+        cells.append(unicodeCell(letterCode(letter)));
+    return cells;
+}
+
 QPointF keyLetterTopLeft(int code)
 {
     const int row = code / keyLettersPerRow;
@@ -69,6 +109,13 @@ QList<Cell> wordCells(const QString &word)
     for (int i = 0; i < length; ++i)
         cells.append(cellAt(letterCode(word.at(i)), wordCellOrigin(length, i)));
     return cells;
+}
+
+QRectF wordArea(int length)
+{
+    const QPointF first = wordCellOrigin(length, 0);
+    return QRectF(first.x() - dotPitch, first.y() - dotPitch, 720.0 * length,
+                  dotPitch * 4);
 }
 
 } // namespace braille

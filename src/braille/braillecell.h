@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <array>
@@ -32,6 +33,15 @@ int letterCode(QChar character);
 bool isRaised(int code, int index);
 Cell cellAt(int code, QPointF origin);
 
+// The dot number, 1 to 6, of a cell index.
+int dotNumber(int index);
+// "1 3 4": a letter's raised dots in dot order.
+QString raisedDotNumbers(int code);
+// A letter's cell as a screen reader sends it to a Braille display: U+2800 with bit n-1
+// set for each raised dot n. Anything but a letter gives the empty cell.
+QChar unicodeCell(int code);
+QString unicodeWord(const QString &word);
+
 // The alphabet key: two rows of 13 letter labels, each with its cell standing above it.
 QPointF keyLetterTopLeft(int code);
 QPointF keyCellOrigin(QPointF letterTopLeft);
@@ -39,5 +49,7 @@ QPointF keyCellOrigin(QPointF letterTopLeft);
 // Letter i of a word of `length` letters, on one row centred across the screen.
 QPointF wordCellOrigin(int length, int i);
 QList<Cell> wordCells(const QString &word);
+// The twips the cells of a word of `length` letters cover, with a dot's pitch around them.
+QRectF wordArea(int length);
 
 } // namespace braille

@@ -2,9 +2,11 @@
 
 #include "app/appcontext.h"
 #include "braille/braillecell.h"
+#include "braille/brailleword.h"
 #include "braille/cipherwords.h"
 #include "braille/dotsurface.h"
 #include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
@@ -15,6 +17,7 @@ CipherScreen::CipherScreen(AppContext &context) : Screen(context, QStringLiteral
 {
     // First, so that every control lies over the dots.
     m_surface = new DotSurface(client());
+    m_word = new BrailleWord(client());
 
     controls::textLabel(client(), QStringLiteral("Label7"),
                         QStringLiteral("What is the word shown below in Braille?"),
@@ -31,6 +34,8 @@ CipherScreen::CipherScreen(AppContext &context) : Screen(context, QStringLiteral
     m_buttons->add(NewProblemCommand, QStringLiteral("New Problem"), {120, 7920, 2565, 495}, look);
     m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
     connect(m_buttons, &ButtonArray::clicked, this, &CipherScreen::clicked);
+    setSpokenHeading(QStringLiteral("Braille Cipher"));
+    setEscapeCommand(m_buttons->at(ExitCommand));
 }
 
 void CipherScreen::load()
@@ -47,10 +52,12 @@ void CipherScreen::placeKeyLetters()
     const QFont font = fonts::screenFont(fonts::arial, 24);
     for (int code = 0; code < braille::letterCount; ++code) {
         const QPointF topLeft = braille::keyLetterTopLeft(code);
-        controls::textLabel(client(), QStringLiteral("Label5(%1)").arg(code),
-                            QString(QChar('a' + code)), {topLeft, QSizeF(525, 540)}, font,
-                            colours::commandText)
-            ->show();
+        const QString letter(QChar('a' + code));
+        QLabel *label = controls::textLabel(client(), QStringLiteral("Label5(%1)").arg(code), letter,
+                                            {topLeft, QSizeF(525, 540)}, font, colours::commandText);
+        label->setAccessibleName(
+            QStringLiteral("%1, dots %2").arg(letter, braille::raisedDotNumbers(code)));
+        label->show();
     }
 }
 
@@ -69,6 +76,8 @@ void CipherScreen::calculate()
     random.seedFromClock();
     const QString word = m_words.at(cipher::problemIndex(random.next(), int(m_words.size())));
     m_answer->setText(word);
+    m_word->setWord(word);
+    m_word->setAccessibleDescription(QStringLiteral("The word in Braille"));
     for (const braille::Cell &cell : braille::wordCells(word))
         m_surface->drawCell(cell);
 }
@@ -82,6 +91,7 @@ void CipherScreen::clicked(int index)
         break;
     case AnswerCommand:
         m_answer->show();
+        m_word->setAccessibleDescription(QStringLiteral("The word in Braille: ") + m_answer->text());
         break;
     case NewProblemCommand:
         m_surface->clear();

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class ButtonArray;
+class BrailleWord;
 class DotSurface;
 class QLabel;
 
@@ -28,6 +29,7 @@ private:
     void clicked(int index);
 
     DotSurface *m_surface;
+    BrailleWord *m_word;
     QLabel *m_answer;
     ButtonArray *m_buttons;
     QStringList m_words;

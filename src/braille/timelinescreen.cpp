@@ -57,6 +57,8 @@ TimelineScreen::TimelineScreen(AppContext &context) : Screen(context, QStringLit
         ->hide();
     m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
     connect(m_buttons, &ButtonArray::clicked, this, &TimelineScreen::clicked);
+    setSpokenHeading(QStringLiteral("Braille Timeline"));
+    setEscapeCommand(m_buttons->at(ExitCommand));
 
     // Last, so that they lie over everything else and can be picked up wherever they are.
     addEvents();

@@ -1,6 +1,7 @@
 #include "quiz/quizscreen.h"
 
 #include "app/appcontext.h"
+#include "quiz/answerkeys.h"
 #include "quiz/quizrun.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/scoretext.h"
@@ -15,6 +16,7 @@
 #include "ui/printjob.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -80,6 +82,8 @@ QuizScreen::QuizScreen(AppContext &context) : Screen(context, QStringLiteral("mu
     m_buttons->add(NextCommand, QStringLiteral("Next Question >>"), {6000, 7920, 3765, 495}, look);
     m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
     connect(m_buttons, &ButtonArray::clicked, this, &QuizScreen::clicked);
+    setSpokenHeading(QStringLiteral("Multiple Choice"));
+    setEscapeCommand(m_buttons->at(ExitCommand));
     // The teacher's command comes last, so the keyboard starts a pupil at the answers.
     setTabOrder(m_buttons->at(ExitCommand), m_buttons->at(PrintCommand));
 }
@@ -130,12 +134,28 @@ void QuizScreen::showQuest()
     m_questionNumber->setText(QStringLiteral("Question") + numberText(run.number()));
     const Question &question = run.current();
     controls::setFittedText(m_questionText, question.text, questionFont());
-    for (int choice = 1; choice < noAnswer; ++choice)
-        controls::setFittedText(answerOption(choice), question.answers.at(choice - 1),
-                                answerFont());
+    for (int choice = 1; choice < noAnswer; ++choice) {
+        QRadioButton *option = answerOption(choice);
+        const QString &answer = question.answers.at(choice - 1);
+        controls::setFittedText(option, answer, answerFont());
+        option->setAccessibleName(answerkeys::letter(choice) + QStringLiteral(": ") + answer);
+    }
     // The pupil starts each question at its answers; no answer is chosen for them.
     if (isVisible())
         answerOption(1)->setFocus(Qt::OtherFocusReason);
+}
+
+void QuizScreen::keyPressEvent(QKeyEvent *event)
+{
+    // 1 to 4 and A to D choose an answer as a click on it does.
+    const int choice = answerkeys::choiceForKey(event->key());
+    if (choice > 0 && event->modifiers() == Qt::NoModifier) {
+        QRadioButton *option = answerOption(choice);
+        option->setFocus(Qt::OtherFocusReason);
+        option->click();
+        return;
+    }
+    Screen::keyPressEvent(event);
 }
 
 void QuizScreen::clicked(int index)

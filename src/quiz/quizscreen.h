@@ -30,6 +30,9 @@ public:
     ButtonArray *buttons() const { return m_buttons; }
     QRadioButton *answerOption(int choice) const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void showQuest();
     void clicked(int index);

@@ -66,6 +66,8 @@ ResultsScreen::ResultsScreen(AppContext &context) : Screen(context, QStringLiter
     m_nameInstruction->hide();
 
     m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
+    setSpokenHeading(QStringLiteral("Well Done!"));
+    setEscapeCommand(m_buttons->at(ExitCommand));
     connect(m_buttons, &ButtonArray::clicked, this, &ResultsScreen::clicked);
 
     setUpTimer(m_pictureTimer, 1);
@@ -101,6 +103,8 @@ void ResultsScreen::load()
             "Click the button above to check which questions you answered incorrectly."));
         action->setText(QStringLiteral("Check Wrong Answers"));
     }
+    // Read with the screen's name when it opens, before the pupil moves anywhere.
+    setSummary(m_banner->text());
     m_pictureTimer.start();
 }
 

@@ -3,6 +3,7 @@
 #include "app/appcontext.h"
 #include "quiz/resultsscreen.h"
 #include "ui/buttonarray.h"
+#include "ui/buttonlabel.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
@@ -45,6 +46,7 @@ WrongAnswersScreen::WrongAnswersScreen(AppContext &context)
     buttons->add(1, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, ButtonArray::commandLook(),
                  false);
     connect(buttons, &ButtonArray::clicked, this, &WrongAnswersScreen::exitReview);
+    setEscapeCommand(buttons->at(1));
 }
 
 void WrongAnswersScreen::load()

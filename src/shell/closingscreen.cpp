@@ -33,6 +33,9 @@ ClosingScreen::ClosingScreen(AppContext &context) : Screen(context, QStringLiter
               fonts::screenFont(fonts::arial, 8.25), colours::blue);
 
     connect(m_cancelButton, &QPushButton::clicked, this, &ClosingScreen::cancel);
+    // Escape never ends the program: it goes back, as Cancel does.
+    setEscapeCommand(m_cancelButton);
+    setSpokenHeading(QStringLiteral("Exit"));
     connect(m_exitButton, &QPushButton::clicked, this,
             [this] { this->context().services.quit(0); });
 }

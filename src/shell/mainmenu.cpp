@@ -120,6 +120,8 @@ void MainMenu::buildEntries()
             label->setEnabled(false);
     }
     connect(m_entries, &ButtonArray::clicked, this, &MainMenu::entryClicked);
+    setSpokenHeading(QStringLiteral("Main Menu"));
+    setEscapeCommand(m_entries->at(ExitEntry));
 }
 
 void MainMenu::load()

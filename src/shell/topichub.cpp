@@ -51,6 +51,8 @@ TopicHub::TopicHub(AppContext &context) : Screen(context, QStringLiteral("braill
     m_buttons->add(TimelineActivity, QStringLiteral("Braille Timeline"), {7080, 7920, 3195, 495},
                    look);
     m_buttons->add(ExitHub, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
+    setSpokenHeading(QStringLiteral("Tomas Verrin"));
+    setEscapeCommand(m_buttons->at(ExitHub));
     connect(m_buttons, &ButtonArray::clicked, this, &TopicHub::clicked);
 }
 
@@ -80,10 +82,10 @@ void TopicHub::clicked(int index)
         context().screens().show(QStringLiteral("brailleord"));
         break;
     case KeyFactsActivity:
-        openNotes(3, QStringLiteral("key braille"));
+        openNotes(3, QStringLiteral("key braille"), m_buttons->at(KeyFactsActivity)->text());
         break;
     case NotesActivity:
-        openNotes(2, QStringLiteral("braille"));
+        openNotes(2, QStringLiteral("braille"), m_buttons->at(NotesActivity)->text());
         break;
     default:
         break;
@@ -120,7 +122,7 @@ void TopicHub::openCipher()
     }
 }
 
-void TopicHub::openNotes(int pageCount, const QString &pageSet)
+void TopicHub::openNotes(int pageCount, const QString &pageSet, const QString &heading)
 {
     // The viewer reads both values when it loads, so they are set first.
     AppState &state = context().state;
@@ -130,6 +132,7 @@ void TopicHub::openNotes(int pageCount, const QString &pageSet)
     Screen *viewer = screens.touch(QStringLiteral("teacher"));
     if (!viewer)
         return;
+    viewer->setSpokenHeading(heading);
     loadPictureInto(viewer, QStringLiteral("Image1"),
                     viewerpages::notesPage(QStringLiteral("wmf"), pageSet, 1));
     loadPictureInto(viewer, QStringLiteral("Image2"),

@@ -30,7 +30,7 @@ private:
     void clicked(int index);
     void openQuiz();
     void openCipher();
-    void openNotes(int pageCount, const QString &pageSet);
+    void openNotes(int pageCount, const QString &pageSet, const QString &heading);
     void exitHub();
 
     ButtonArray *m_buttons;

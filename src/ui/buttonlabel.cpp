@@ -1,5 +1,6 @@
 #include "ui/buttonlabel.h"
 
+#include "ui/focusmark.h"
 #include "ui/palette.h"
 
 #include <QKeyEvent>
@@ -75,12 +76,8 @@ void ButtonLabel::paintEvent(QPaintEvent *)
         p.setPen(QColor(128, 128, 128));
         p.drawText(textArea, int(m_alignment) | Qt::TextWordWrap, text());
     }
-    if (hasFocus()) {
-        QPen dots(m_text, 1, Qt::DotLine);
-        p.setPen(dots);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(2, 2, -3, -3));
-    }
+    if (hasFocus())
+        focusmark::paint(p, r, m_text, m_back);
 }
 
 void ButtonLabel::keyPressEvent(QKeyEvent *event)

@@ -6,11 +6,17 @@
 #include "ui/pictureview.h"
 #include "ui/twips.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
+
+#include <utility>
 
 void placeTwips(QWidget *widget, double left, double top, double width, double height)
 {
@@ -31,6 +37,36 @@ void Screen::setCaption(const QString &caption)
 {
     m_caption = caption;
     update();
+}
+
+void Screen::setSpokenHeading(const QString &heading)
+{
+    // The program's name, not the caption: the closing screen's caption is blank.
+    setAccessibleName(QStringLiteral("Zorvanel: ") + heading);
+}
+
+void Screen::setEscapeCommand(QAbstractButton *command)
+{
+    m_escapeCommand = command;
+}
+
+void Screen::setSummary(const QString &summary)
+{
+    setAccessibleDescription(summary);
+}
+
+void Screen::installAccessibility()
+{
+    static bool installed = false;
+    if (std::exchange(installed, true))
+        return;
+    QAccessible::installFactory([](const QString &className, QObject *object) {
+        auto *screen = qobject_cast<Screen *>(object);
+        QAccessibleInterface *panel = nullptr;
+        if (className == QLatin1String("Screen") && screen)
+            panel = new QAccessibleWidget(screen, QAccessible::Pane);
+        return panel;
+    });
 }
 
 void Screen::setIcon(const QIcon &icon)
@@ -91,20 +127,51 @@ void Screen::setupScreen()
     centreOnDisplay();
 }
 
-void Screen::takeFocus()
+QList<QWidget *> Screen::tabStops() const
 {
-    QWidget *current = QApplication::focusWidget();
-    if (current && isAncestorOf(current))
-        return;
+    QList<QWidget *> stops;
     for (QWidget *w = m_client->nextInFocusChain(); w && w != m_client; w = w->nextInFocusChain()) {
         if (!isAncestorOf(w))
             break;
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this))
+            stops.append(w);
     }
-    m_client->setFocus(Qt::OtherFocusReason);
+    return stops;
+}
+
+void Screen::takeFocus()
+{
+    QWidget *current = window()->focusWidget();
+    if (current && isAncestorOf(current))
+        return;
+    const QList<QWidget *> stops = tabStops();
+    if (stops.isEmpty())
+        m_client->setFocus(Qt::OtherFocusReason);
+    else
+        stops.first()->setFocus(Qt::OtherFocusReason);
+}
+
+bool Screen::focusNextPrevChild(bool next)
+{
+    const QList<QWidget *> stops = tabStops();
+    if (stops.isEmpty())
+        return true;
+    // The window may not be active (a test, a second display): its own focus widget counts.
+    const qsizetype at = stops.indexOf(window()->focusWidget());
+    const qsizetype count = stops.size();
+    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    stops.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_escapeCommand &&
+        m_escapeCommand->isVisible() && m_escapeCommand->isEnabled()) {
+        m_escapeCommand->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Screen::resizeEvent(QResizeEvent *)

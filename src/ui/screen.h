@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QIcon>
+#include <QPointer>
 #include <QSizeF>
 #include <QWidget>
 
 class AppContext;
+class QAbstractButton;
 
 // Places a control in its parent at a position and size given in twips.
 void placeTwips(QWidget *widget, double left, double top, double width, double height);
@@ -42,6 +44,17 @@ public:
     // Moves the keyboard focus to the screen's first control.
     void takeFocus();
 
+    // What a screen reader calls the screen: the caption and the screen's own heading,
+    // "Zorvanel: Multiple Choice".
+    void setSpokenHeading(const QString &heading);
+    // A line read with the screen's name, for what a pupil must hear when it opens.
+    void setSummary(const QString &summary);
+    // The command that Escape runs: the screen's way out.
+    void setEscapeCommand(QAbstractButton *command);
+
+    // Screens are panels in one window, so a screen reader finds them by this role.
+    static void installAccessibility();
+
 protected:
     // The frame every screen shares: icon, colour, caption, size and place.
     void setupScreen();
@@ -49,11 +62,18 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // Tab and Shift+Tab go round the screen's own controls, never into a screen behind.
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The controls Tab reaches, in the focus chain's order.
+    QList<QWidget *> tabStops() const;
+
     AppContext &m_context;
     QWidget *m_client;
     QString m_caption;
     QIcon m_icon;
+    QPointer<QAbstractButton> m_escapeCommand;
     QSizeF m_outerTwips;
 };

@@ -1,8 +1,11 @@
 #include "ui/zoomstyle.h"
 
+#include "ui/focusmark.h"
 #include "ui/twips.h"
 
+#include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <algorithm>
@@ -27,5 +30,26 @@ int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
         return qRound(base * Twips::zoom());
     default:
         return base;
+    }
+}
+
+void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                              QPainter *painter, const QWidget *widget) const
+{
+    switch (element) {
+    case PE_FrameFocusRect:
+        // Around the whole option or tick box, so that the mark never covers its caption.
+        focusmark::paint(*painter, widget ? widget->rect() : option->rect,
+                         option->palette.color(QPalette::WindowText),
+                         option->palette.color(QPalette::Window));
+        return;
+    case PE_PanelLineEdit:
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (option->state & State_HasFocus)
+            focusmark::paint(*painter, option->rect, option->palette.color(QPalette::Highlight),
+                             option->palette.color(QPalette::Base));
+        return;
+    default:
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 }

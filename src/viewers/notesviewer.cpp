@@ -56,6 +56,7 @@ void NotesViewer::hidePageTurning()
 void NotesViewer::showAcknowledgements()
 {
     hidePageTurning();
+    setSpokenHeading(QStringLiteral("Acknowledgments"));
     pagePicture()->loadPicture(QStringLiteral("wmf\\acknowledgments.wmf"));
     m_logo->loadPicture(QStringLiteral("logo\\quillmere2.bmp"));
     paperPicture()->loadPicture(QStringLiteral("wmf2\\acknowledgments.wmf"));

@@ -45,6 +45,7 @@ PageViewer::PageViewer(AppContext &context, const QString &name, bool resetOnBac
     m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10680, 7920, 1125, 495}, look,
                    resetOnBackground);
     connect(m_buttons, &ButtonArray::clicked, this, &PageViewer::clicked);
+    setEscapeCommand(m_buttons->at(ExitCommand));
     for (int index : m_buttons->indexes())
         m_buttons->at(index)->installEventFilter(this);
 }

@@ -82,6 +82,8 @@ void CatalogueScreen::buildEntries()
     m_entries->add(exitEntry, QStringLiteral("Exit"), {10560, 7920, 1245, 495},
                    ButtonArray::commandLook(18));
     connect(m_entries, &ButtonArray::clicked, this, &CatalogueScreen::entryClicked);
+    setSpokenHeading(QStringLiteral("Worksheets Catalogue"));
+    setEscapeCommand(m_entries->at(exitEntry));
     connect(m_pageButtons, &ButtonArray::clicked, this, &CatalogueScreen::turnPage);
 }
 

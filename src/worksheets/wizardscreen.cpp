@@ -70,6 +70,8 @@ WizardScreen::WizardScreen(AppContext &context) : Screen(context, QStringLiteral
     const ButtonArray::Look look = ButtonArray::commandLook();
     m_buttons->add(SaveCommand, QStringLiteral("Save Worksheet"), {240, 7920, 3165, 495}, look);
     m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
+    setSpokenHeading(QStringLiteral("Multiple Choice Wizard"));
+    setEscapeCommand(m_buttons->at(ExitCommand));
     connect(m_buttons, &ButtonArray::clicked, this, &WizardScreen::clicked);
     chainTextBoxes();
 }
