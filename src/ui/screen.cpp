@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
@@ -167,11 +168,19 @@ bool Screen::focusNextPrevChild(bool next)
 void Screen::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_escapeCommand &&
-        m_escapeCommand->isVisible() && m_escapeCommand->isEnabled()) {
+        m_escapeCommand->isVisible() && m_escapeCommand->isEnabled() && !holdsTyping()) {
         m_escapeCommand->click();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool Screen::holdsTyping() const
+{
+    // A slip of the key must not throw away what was typed: screens such as the wizard
+    // close without asking.
+    const auto *box = qobject_cast<const QLineEdit *>(window()->focusWidget());
+    return box && isAncestorOf(box) && !box->text().isEmpty();
 }
 
 void Screen::resizeEvent(QResizeEvent *)

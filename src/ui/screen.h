@@ -69,6 +69,8 @@ protected:
 private:
     // The controls Tab reaches, in the focus chain's order.
     QList<QWidget *> tabStops() const;
+    // True while the focus is in a text box with text in it.
+    bool holdsTyping() const;
 
     AppContext &m_context;
     QWidget *m_client;

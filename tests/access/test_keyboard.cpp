@@ -175,6 +175,22 @@ private slots:
         QVERIFY(pupil.program.quits.isEmpty());
     }
 
+    void escapeKeepsTyping()
+    {
+        Pupil pupil;
+        press(pupil, Qt::Key_Escape);
+        click(pupil.screens().find<MainMenu>()->entries()->at(MainMenu::WizardEntry));
+        Screen *wizard = pupil.front();
+        QCOMPARE(wizard->objectName(), QStringLiteral("wizard"));
+        QTest::keyClicks(focusOf(pupil), QStringLiteral("Birds"));
+        press(pupil, Qt::Key_Escape);
+        QCOMPARE(pupil.front(), wizard);
+        QTest::keyClick(focusOf(pupil), Qt::Key_A, Qt::ControlModifier);
+        press(pupil, Qt::Key_Delete);
+        press(pupil, Qt::Key_Escape);
+        QVERIFY(qobject_cast<MainMenu *>(pupil.front()));
+    }
+
     void theQuizByKeysAlone()
     {
         Pupil pupil;
