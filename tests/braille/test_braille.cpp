@@ -76,6 +76,19 @@ void releaseAt(TimelineBoard &board, int k, QPointF corner)
     board.drop(k);
 }
 
+// (event, box) pairs, in the order they are placed.
+using Moves = QList<std::pair<int, int>>;
+
+// Carries event k into box b by the keyboard: picked up, then moved down a row at a time.
+void carryTo(TimelineBoard &board, int k, int b)
+{
+    board.pickUp(k);
+    for (int row = 0; row < TimelineBoard::eventCount && board.consideredBox() != b; ++row)
+        board.considerRows(1);
+    QCOMPARE(board.consideredBox(), b);
+    board.dropHeld();
+}
+
 // The random number that picks the word at `index` of the twenty.
 double pick(int index)
 {
@@ -306,6 +319,99 @@ private slots:
         releaseAt(board, 1, QPointF(3000, 8000));
         QVERIFY(board.checkScoreOffered());
         QCOMPARE(board.checkScore(), 4);
+    }
+
+    void theKeyboardPlacesAsTheMouseDoes_data()
+    {
+        QTest::addColumn<Moves>("moves");
+        QTest::addColumn<int>("placements");
+        QTest::newRow("each event into its own box")
+            << Moves{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}} << 6;
+        QTest::newRow("each event one box too low")
+            << Moves{{1, 3}, {3, 0}, {0, 4}, {4, 2}, {2, 5}, {5, 1}} << 6;
+        QTest::newRow("two events in one box") << Moves{{1, 1}, {3, 1}, {0, 0}} << 3;
+        QTest::newRow("five in their boxes, the sixth on top of one")
+            << Moves{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 0}} << 6;
+        QTest::newRow("an event moved on, another into its first box")
+            << Moves{{2, 2}, {2, 5}, {5, 2}} << 2;
+    }
+    void theKeyboardPlacesAsTheMouseDoes()
+    {
+        QFETCH(Moves, moves);
+        QFETCH(int, placements);
+        TimelineBoard mouse;
+        TimelineBoard keyboard;
+        for (const auto &[k, b] : moves) {
+            releaseAt(mouse, k, pointOf(TimelineBoard::box(b)));
+            carryTo(keyboard, k, b);
+        }
+        QCOMPARE(keyboard.placements(), placements);
+        QCOMPARE(keyboard.placements(), mouse.placements());
+        QCOMPARE(keyboard.correct(), mouse.correct());
+        QCOMPARE(keyboard.checkScoreOffered(), mouse.checkScoreOffered());
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(keyboard.label(k), mouse.label(k));
+        QCOMPARE(keyboard.checkScore(), mouse.checkScore());
+        QVERIFY(keyboard.resultShown());
+    }
+
+    void theBoxConsideredMovesRoundTheTimeline_data()
+    {
+        QTest::addColumn<Moves>("before");
+        QTest::addColumn<int>("event");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("box");
+        // Down the timeline the boxes are 1, 3, 0, 4, 2, 5.
+        QTest::newRow("from its start, the top box") << Moves{} << 2 << 0 << 1;
+        QTest::newRow("from a box, that box") << Moves{{4, 2}} << 4 << 0 << 2;
+        QTest::newRow("two down from the top") << Moves{} << 0 << 2 << 0;
+        QTest::newRow("up from the top, the bottom") << Moves{} << 0 << -1 << 5;
+        QTest::newRow("down from the bottom, the top") << Moves{{3, 5}} << 3 << 1 << 1;
+        QTest::newRow("once round, back again") << Moves{{3, 4}} << 3 << 6 << 4;
+        QTest::newRow("up past the top twice") << Moves{} << 0 << -13 << 5;
+    }
+    void theBoxConsideredMovesRoundTheTimeline()
+    {
+        QFETCH(Moves, before);
+        QFETCH(int, event);
+        QFETCH(int, rows);
+        QFETCH(int, box);
+        TimelineBoard board;
+        for (const auto &[k, b] : before)
+            releaseAt(board, k, pointOf(TimelineBoard::box(b)));
+        board.pickUp(event);
+        board.considerRows(rows);
+        QCOMPARE(board.held(), event);
+        QCOMPARE(board.consideredBox(), box);
+        QCOMPARE(board.label(event), TimelineBoard::box(box));
+    }
+
+    void puttingBackRestoresTheExactPlace_data()
+    {
+        QTest::addColumn<QPointF>("releasedAt");
+        QTest::newRow("its start") << pointOf(TimelineBoard::home(2));
+        QTest::newRow("its own box") << pointOf(TimelineBoard::box(2));
+        QTest::newRow("left off the boxes") << QPointF(5760.25, 360.5);
+    }
+    void puttingBackRestoresTheExactPlace()
+    {
+        QFETCH(QPointF, releasedAt);
+        TimelineBoard board;
+        for (int k = 0; k < 5; ++k)
+            carryTo(board, k, 5 - k);
+        releaseAt(board, 5, releasedAt);
+        releaseAt(board, 2, releasedAt);
+        const BoardPlace before = board.label(2);
+        const int placements = board.placements();
+        const bool offered = board.checkScoreOffered();
+        board.pickUp(2);
+        board.considerRows(3);
+        board.putBack();
+        QCOMPARE(board.label(2), before);
+        QCOMPARE(board.held(), TimelineBoard::none);
+        QCOMPARE(board.consideredBox(), TimelineBoard::none);
+        QCOMPARE(board.placements(), placements);
+        QCOMPARE(board.checkScoreOffered(), offered);
     }
 
     void labelsSnapIntoBoxesAndCanBePickedUpAgain()
