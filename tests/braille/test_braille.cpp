@@ -16,6 +16,7 @@
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -152,6 +153,28 @@ QRect boxOf(TimelineScreen *screen, int k)
 }
 
 constexpr double boxTops[] = {2760, 360, 5160, 1560, 3960, 6360};
+
+// How many boxes lie above event k's own, from the top of the timeline.
+int rowOf(int k)
+{
+    return int(boxTops[k] - 360) / 1200;
+}
+
+// Counts the Escape presses that come through to a widget.
+class EscapeCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            ++count;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -445,6 +468,68 @@ private slots:
         QTest::mouseRelease(label, Qt::RightButton);
         QTest::mouseRelease(label, Qt::LeftButton);
         QCOMPARE(label->geometry(), before);
+    }
+
+    void theKeyboardAlonePlacesEveryEventAndChecksTheScore()
+    {
+        Pupil pupil;
+        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
+        QWidget &backdrop = pupil.program.context().backdrop();
+        const auto press = [&](Qt::Key key, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(backdrop.focusWidget(), key);
+        };
+        // Tab goes down the events as they start; the box starts at the top, and is reached
+        // down the timeline or up round it.
+        const int topDown[] = {0, 1, 5, 4, 2, 3};
+        for (int i = 0; i < 6; ++i) {
+            const int k = topDown[i];
+            QCOMPARE(backdrop.focusWidget(), timeline->eventLabel(k));
+            press(i % 2 ? Qt::Key_Enter : Qt::Key_Space);
+            if (i % 2)
+                press(Qt::Key_Backtab, (6 - rowOf(k)) % 6);
+            else
+                press(Qt::Key_Down, rowOf(k));
+            press(Qt::Key_Return);
+            QCOMPARE(timeline->eventLabel(k)->geometry(), boxOf(timeline, k));
+            press(Qt::Key_Tab);
+        }
+        QCOMPARE(backdrop.focusWidget(),
+                 timeline->buttons()->at(TimelineScreen::StartAgainCommand));
+        press(Qt::Key_Tab);
+        QCOMPARE(backdrop.focusWidget(),
+                 timeline->buttons()->at(TimelineScreen::CheckScoreCommand));
+        press(Qt::Key_Space);
+        QCOMPARE(textOf<QLabel>(timeline, QStringLiteral("Label5")),
+                 QStringLiteral("6 out of 6 correct"));
+        QCOMPARE(pupil.state().score, 6);
+    }
+
+    void escapePutsAHeldEventBackAndOtherwiseGoesOnToTheScreen()
+    {
+        Pupil pupil;
+        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
+        EscapeCounter reachedScreen;
+        timeline->installEventFilter(&reachedScreen);
+        EventLabel *label = timeline->eventLabel(0);
+        const QRect home = label->geometry();
+        QTest::keyClick(label, Qt::Key_Space);
+        QTest::keyClick(label, Qt::Key_Down);
+        QCOMPARE(label->geometry(), boxOf(timeline, 3));
+        QVERIFY(timeline->findChild<QWidget *>(QStringLiteral("BoxMark"))->isVisible());
+        QTest::keyClick(label, Qt::Key_Escape);
+        QCOMPARE(label->geometry(), home);
+        QVERIFY(!timeline->findChild<QWidget *>(QStringLiteral("BoxMark"))->isVisible());
+        QCOMPARE(reachedScreen.count, 0);
+        QTest::keyClick(label, Qt::Key_Escape);
+        QCOMPARE(reachedScreen.count, 1);
+
+        // The mouse takes over from a held event, which goes back first.
+        QTest::keyClick(label, Qt::Key_Space);
+        dragTo(timeline, 0, QPointF(7560, 5160 + 100));
+        QCOMPARE(label->geometry(), boxOf(timeline, 2));
+        QTest::keyClick(label, Qt::Key_Up);
+        QCOMPARE(label->geometry(), boxOf(timeline, 2));
     }
 
     void checkScoreCountsTheEventsInTheirOwnBoxes()
