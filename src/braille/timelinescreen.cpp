@@ -46,6 +46,11 @@ QLabel *outlineAt(QWidget *parent, const QString &name, BoardPlace place)
     return label;
 }
 
+QString yearOf(int box)
+{
+    return QLatin1String(years.at(TimelineBoard::boxRow(box)).caption);
+}
+
 // The box under consideration while the keyboard holds an event: a thick ring just outside
 // the box, so that it shows round the event carried into it. The mouse passes through.
 class BoxMark : public QWidget
@@ -75,7 +80,9 @@ TimelineScreen::TimelineScreen(AppContext &context) : Screen(context, QStringLit
 {
     addTimeline();
     for (int k = 0; k < TimelineBoard::eventCount; ++k) {
-        outlineAt(client(), QStringLiteral("Label1(%1)").arg(k), TimelineBoard::box(k));
+        m_boxes.at(k) =
+            outlineAt(client(), QStringLiteral("Label1(%1)").arg(k), TimelineBoard::box(k));
+        m_boxes.at(k)->setAccessibleName(QStringLiteral("Box beside ") + yearOf(k));
         m_homes.at(k) = outlineAt(client(), QStringLiteral("Label4(%1)").arg(k), {});
     }
     addTexts();
@@ -265,6 +272,7 @@ void TimelineScreen::showBoard()
     m_result->setVisible(m_board.resultShown());
     m_buttons->at(CheckScoreCommand)->setVisible(m_board.checkScoreOffered());
     showHolding();
+    describe();
 }
 
 void TimelineScreen::showHolding()
@@ -279,4 +287,33 @@ void TimelineScreen::showHolding()
     placeTwips(m_boxMark, place.left - boxMarkTwips, place.top - boxMarkTwips,
                TimelineBoard::width + 2 * boxMarkTwips, TimelineBoard::height + 2 * boxMarkTwips);
     m_boxMark->raise();
+}
+
+void TimelineScreen::describe()
+{
+    // Qt announces a changed description itself: the held event names the box it is over.
+    const int considered = m_board.consideredBox();
+    for (int k = 0; k < TimelineBoard::eventCount; ++k)
+        m_events.at(k)->setAccessibleDescription(whereText(k));
+    for (int b = 0; b < TimelineBoard::eventCount; ++b)
+        m_boxes.at(b)->setAccessibleDescription(
+            b == considered
+                ? QStringLiteral("Space or Enter drops the event here, Escape puts it back")
+                : QString());
+}
+
+QString TimelineScreen::whereText(int k) const
+{
+    if (k == m_board.held())
+        return QStringLiteral("picked up, over the box beside ") + yearOf(m_board.consideredBox());
+    const BoardPlace place = m_board.label(k);
+    const int box = TimelineBoard::boxAt(place);
+    if (box != TimelineBoard::none)
+        return QStringLiteral("in the box beside ") + yearOf(box);
+    const int home = TimelineBoard::homeAt(place);
+    if (home == k)
+        return QStringLiteral("at its start");
+    if (home != TimelineBoard::none)
+        return QStringLiteral("at another event's start");
+    return QStringLiteral("away from the boxes");
 }

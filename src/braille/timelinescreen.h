@@ -39,9 +39,12 @@ private:
     void placeEvent(int k);
     void showBoard();
     void showHolding();
+    void describe();
+    QString whereText(int k) const;
 
     TimelineBoard m_board;
     std::array<EventLabel *, TimelineBoard::eventCount> m_events{};
+    std::array<QLabel *, TimelineBoard::eventCount> m_boxes{};
     std::array<QLabel *, TimelineBoard::eventCount> m_homes{};
     QWidget *m_boxMark = nullptr;
     QLabel *m_result = nullptr;

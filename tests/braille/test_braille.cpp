@@ -15,6 +15,7 @@
 #include "ui/buttonlabel.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -530,6 +531,39 @@ private slots:
         QCOMPARE(label->geometry(), boxOf(timeline, 2));
         QTest::keyClick(label, Qt::Key_Up);
         QCOMPARE(label->geometry(), boxOf(timeline, 2));
+    }
+
+    void aScreenReaderHearsWhereEachEventLies()
+    {
+        Pupil pupil;
+        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
+        const auto reads = [](QWidget *widget, QAccessible::Text kind) {
+            return QAccessible::queryAccessibleInterface(widget)->text(kind);
+        };
+        const QStringList years = {"1821", "1809", "1932", "1812", "1852", "1952"};
+        for (int b = 0; b < 6; ++b)
+            QCOMPARE(
+                reads(labelOf(timeline, QStringLiteral("Label1(%1)").arg(b)), QAccessible::Name),
+                QStringLiteral("Box beside ") + years.at(b));
+
+        EventLabel *label = timeline->eventLabel(1);
+        QCOMPARE(reads(label, QAccessible::Name),
+                 QStringLiteral("Tomas Verrin was born in Coupvray."));
+        QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("at its start"));
+        QTest::keyClick(label, Qt::Key_Space);
+        QTest::keyClick(label, Qt::Key_Tab);
+        QCOMPARE(reads(label, QAccessible::Description),
+                 QStringLiteral("picked up, over the box beside 1812"));
+        QVERIFY(!reads(labelOf(timeline, QStringLiteral("Label1(3)")), QAccessible::Description)
+                     .isEmpty());
+        QVERIFY(reads(labelOf(timeline, QStringLiteral("Label1(1)")), QAccessible::Description)
+                    .isEmpty());
+        QTest::keyClick(label, Qt::Key_Return);
+        QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("in the box beside 1812"));
+        QVERIFY(reads(labelOf(timeline, QStringLiteral("Label1(3)")), QAccessible::Description)
+                    .isEmpty());
+        dragTo(timeline, 1, QPointF(5760, 360));
+        QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("away from the boxes"));
     }
 
     void checkScoreCountsTheEventsInTheirOwnBoxes()
