@@ -2,6 +2,8 @@
 
 #include "quiz/scoretext.h"
 
+#include <utility>
+
 namespace {
 constexpr float boxLeft = 7560;
 constexpr float homeLeft = 960;
@@ -35,6 +37,38 @@ BoardPlace TimelineBoard::home(int k)
     return {homeLeft, events().at(k).homeTop};
 }
 
+int TimelineBoard::boxAt(BoardPlace place)
+{
+    for (int b = 0; b < eventCount; ++b)
+        if (place == box(b))
+            return b;
+    return none;
+}
+
+int TimelineBoard::homeAt(BoardPlace place)
+{
+    for (int h = 0; h < eventCount; ++h)
+        if (place == home(h))
+            return h;
+    return none;
+}
+
+int TimelineBoard::boxRow(int b)
+{
+    int row = 0;
+    for (const Event &event : events())
+        row += event.boxTop < events().at(b).boxTop ? 1 : 0;
+    return row;
+}
+
+int TimelineBoard::boxInRow(int row)
+{
+    for (int b = 0; b < eventCount; ++b)
+        if (boxRow(b) == row)
+            return b;
+    return none;
+}
+
 void TimelineBoard::drag(int k, QPointF pointer)
 {
     BoardPlace &place = m_labels.at(k);
@@ -64,6 +98,50 @@ void TimelineBoard::startAgain()
         m_labels.at(k) = home(k);
     m_checkScoreOffered = false;
     m_resultShown = false;
+    m_held = none;
+}
+
+void TimelineBoard::pickUp(int k)
+{
+    putBack();
+    m_held = k;
+    m_heldFrom = label(k);
+    const int lyingIn = boxAt(m_heldFrom);
+    m_considered = lyingIn == none ? boxInRow(0) : lyingIn;
+    carry(k, box(m_considered));
+}
+
+void TimelineBoard::considerRows(int rows)
+{
+    if (m_held == none)
+        return;
+    const int row = ((boxRow(m_considered) + rows) % eventCount + eventCount) % eventCount;
+    m_considered = boxInRow(row);
+    carry(m_held, box(m_considered));
+}
+
+void TimelineBoard::dropHeld()
+{
+    const int k = std::exchange(m_held, none);
+    if (k == none)
+        return;
+    carry(k, box(m_considered));
+    drop(k);
+}
+
+void TimelineBoard::putBack()
+{
+    const int k = std::exchange(m_held, none);
+    if (k != none)
+        m_labels.at(k) = m_heldFrom;
+}
+
+void TimelineBoard::carry(int k, BoardPlace corner)
+{
+    // The pointer at the label's centre once it lies on the corner.
+    const BoardPlace from = label(k);
+    drag(k, QPointF(double(corner.left) - from.left + width / 2,
+                    double(corner.top) - from.top + height / 2));
 }
 
 int TimelineBoard::checkScore()

@@ -8,8 +8,13 @@
 #include "ui/fonts.h"
 #include "ui/linecontrol.h"
 #include "ui/palette.h"
+#include "ui/twips.h"
 
 #include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 const QColor hintCyan(128, 255, 255);
@@ -17,6 +22,7 @@ constexpr double lineX = 7080;
 constexpr double firstTickY = 600;
 constexpr double tickSpacing = 1200;
 constexpr double lineWidthPixels = 3;
+constexpr double boxMarkTwips = 90;
 
 struct Year
 {
@@ -39,13 +45,44 @@ QLabel *outlineAt(QWidget *parent, const QString &name, BoardPlace place)
     placeTwips(label, place.left, place.top, TimelineBoard::width, TimelineBoard::height);
     return label;
 }
+
+QString yearOf(int box)
+{
+    return QLatin1String(years.at(TimelineBoard::boxRow(box)).caption);
+}
+
+// The box under consideration while the keyboard holds an event: a thick ring just outside
+// the box, so that it shows round the event carried into it. The mouse passes through.
+class BoxMark : public QWidget
+{
+public:
+    explicit BoxMark(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("BoxMark"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const int thickness = std::max(2, Twips::toPixels(boxMarkTwips));
+        QPainter p(this);
+        p.setClipRegion(QRegion(rect()).subtracted(
+            rect().adjusted(thickness, thickness, -thickness, -thickness)));
+        // The hint's cyan: bright on the screen's blue, and unlike the events' yellow.
+        p.fillRect(rect(), hintCyan);
+    }
+};
 } // namespace
 
 TimelineScreen::TimelineScreen(AppContext &context) : Screen(context, QStringLiteral("brailleord"))
 {
     addTimeline();
     for (int k = 0; k < TimelineBoard::eventCount; ++k) {
-        outlineAt(client(), QStringLiteral("Label1(%1)").arg(k), TimelineBoard::box(k));
+        m_boxes.at(k) =
+            outlineAt(client(), QStringLiteral("Label1(%1)").arg(k), TimelineBoard::box(k));
+        m_boxes.at(k)->setAccessibleName(QStringLiteral("Box beside ") + yearOf(k));
         m_homes.at(k) = outlineAt(client(), QStringLiteral("Label4(%1)").arg(k), {});
     }
     addTexts();
@@ -62,6 +99,15 @@ TimelineScreen::TimelineScreen(AppContext &context) : Screen(context, QStringLit
 
     // Last, so that they lie over everything else and can be picked up wherever they are.
     addEvents();
+    orderTabs();
+    m_boxMark = new BoxMark(client());
+}
+
+TimelineScreen::~TimelineScreen()
+{
+    // A held event loses the focus as the screen goes, with no board left to put it back.
+    for (EventLabel *label : m_events)
+        label->disconnect(this);
 }
 
 void TimelineScreen::addTimeline()
@@ -110,11 +156,31 @@ void TimelineScreen::addEvents()
         label->setPalette(p);
         controls::setBackColour(label, colours::black);
         controls::setSingleBorder(label);
+        connect(label, &EventLabel::pressed, this, &TimelineScreen::pressed);
         connect(label, &EventLabel::dragged, this, [this, k](QPointF at) { dragged(k, at); });
         connect(label, &EventLabel::dropped, this, [this, k] { dropped(k); });
+        connect(label, &EventLabel::activated, this, [this, k] { activated(k); });
+        connect(label, &EventLabel::stepped, this, &TimelineScreen::stepped);
+        connect(label, &EventLabel::cancelled, this, &TimelineScreen::cancelled);
         m_events.at(k) = label;
         placeEvent(k);
     }
+}
+
+void TimelineScreen::orderTabs()
+{
+    // The events as they start, top to bottom, then the commands left to right.
+    std::array<int, TimelineBoard::eventCount> order{};
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+              [](int a, int b) { return TimelineBoard::home(a).top < TimelineBoard::home(b).top; });
+    QList<QWidget *> chain;
+    for (int k : order)
+        chain << m_events.at(k);
+    for (Command command : {StartAgainCommand, CheckScoreCommand, ExitCommand})
+        chain << m_buttons->at(command);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
 void TimelineScreen::load()
@@ -125,6 +191,15 @@ void TimelineScreen::load()
         m_homes.at(k)->setGeometry(m_events.at(k)->geometry());
         m_events.at(k)->setText(TimelineBoard::events().at(k).text);
     }
+    showBoard();
+}
+
+void TimelineScreen::pressed()
+{
+    // The mouse takes over from the keyboard.
+    if (m_board.held() == TimelineBoard::none)
+        return;
+    m_board.putBack();
     showBoard();
 }
 
@@ -139,6 +214,29 @@ void TimelineScreen::dragged(int k, QPointF pointer)
 void TimelineScreen::dropped(int k)
 {
     m_board.drop(k);
+    showBoard();
+}
+
+void TimelineScreen::activated(int k)
+{
+    if (m_board.held() == k) {
+        m_board.dropHeld();
+    } else {
+        m_board.pickUp(k);
+        m_events.at(k)->raise();
+    }
+    showBoard();
+}
+
+void TimelineScreen::stepped(int rows)
+{
+    m_board.considerRows(rows);
+    showBoard();
+}
+
+void TimelineScreen::cancelled()
+{
+    m_board.putBack();
     showBoard();
 }
 
@@ -175,4 +273,49 @@ void TimelineScreen::showBoard()
         placeEvent(k);
     m_result->setVisible(m_board.resultShown());
     m_buttons->at(CheckScoreCommand)->setVisible(m_board.checkScoreOffered());
+    showHolding();
+    describe();
+}
+
+void TimelineScreen::showHolding()
+{
+    for (int k = 0; k < TimelineBoard::eventCount; ++k)
+        m_events.at(k)->setHeld(k == m_board.held());
+    const int box = m_board.consideredBox();
+    m_boxMark->setVisible(box != TimelineBoard::none);
+    if (box == TimelineBoard::none)
+        return;
+    const BoardPlace place = TimelineBoard::box(box);
+    placeTwips(m_boxMark, place.left - boxMarkTwips, place.top - boxMarkTwips,
+               TimelineBoard::width + 2 * boxMarkTwips, TimelineBoard::height + 2 * boxMarkTwips);
+    m_boxMark->raise();
+}
+
+void TimelineScreen::describe()
+{
+    // Qt announces a changed description itself: the held event names the box it is over.
+    const int considered = m_board.consideredBox();
+    for (int k = 0; k < TimelineBoard::eventCount; ++k)
+        m_events.at(k)->setAccessibleDescription(whereText(k));
+    for (int b = 0; b < TimelineBoard::eventCount; ++b)
+        m_boxes.at(b)->setAccessibleDescription(
+            b == considered
+                ? QStringLiteral("Space or Enter drops the event here, Escape puts it back")
+                : QString());
+}
+
+QString TimelineScreen::whereText(int k) const
+{
+    if (k == m_board.held())
+        return QStringLiteral("picked up, over the box beside ") + yearOf(m_board.consideredBox());
+    const BoardPlace place = m_board.label(k);
+    const int box = TimelineBoard::boxAt(place);
+    if (box != TimelineBoard::none)
+        return QStringLiteral("in the box beside ") + yearOf(box);
+    const int home = TimelineBoard::homeAt(place);
+    if (home == k)
+        return QStringLiteral("at its start");
+    if (home != TimelineBoard::none)
+        return QStringLiteral("at another event's start");
+    return QStringLiteral("away from the boxes");
 }

@@ -15,7 +15,9 @@
 #include "ui/buttonlabel.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -74,6 +76,19 @@ void releaseAt(TimelineBoard &board, int k, QPointF corner)
     const QPointF halfSize(TimelineBoard::width / 2, TimelineBoard::height / 2);
     board.drag(k, corner - pointOf(board.label(k)) + halfSize);
     board.drop(k);
+}
+
+// (event, box) pairs, in the order they are placed.
+using Moves = QList<std::pair<int, int>>;
+
+// Carries event k into box b by the keyboard: picked up, then moved down a row at a time.
+void carryTo(TimelineBoard &board, int k, int b)
+{
+    board.pickUp(k);
+    for (int row = 0; row < TimelineBoard::eventCount && board.consideredBox() != b; ++row)
+        board.considerRows(1);
+    QCOMPARE(board.consideredBox(), b);
+    board.dropHeld();
 }
 
 // The random number that picks the word at `index` of the twenty.
@@ -139,6 +154,28 @@ QRect boxOf(TimelineScreen *screen, int k)
 }
 
 constexpr double boxTops[] = {2760, 360, 5160, 1560, 3960, 6360};
+
+// How many boxes lie above event k's own, from the top of the timeline.
+int rowOf(int k)
+{
+    return int(boxTops[k] - 360) / 1200;
+}
+
+// Counts the Escape presses that come through to a widget.
+class EscapeCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            ++count;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -308,6 +345,92 @@ private slots:
         QCOMPARE(board.checkScore(), 4);
     }
 
+    void theKeyboardPlacesAsTheMouseDoes_data()
+    {
+        QTest::addColumn<Moves>("moves");
+        QTest::addColumn<int>("placements");
+        QTest::newRow("each event into its own box")
+            << Moves{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}} << 6;
+        QTest::newRow("each event one box too low")
+            << Moves{{1, 3}, {3, 0}, {0, 4}, {4, 2}, {2, 5}, {5, 1}} << 6;
+        QTest::newRow("two events in one box") << Moves{{1, 1}, {3, 1}, {0, 0}} << 3;
+        QTest::newRow("five in their boxes, the sixth on top of one")
+            << Moves{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 0}} << 6;
+        QTest::newRow("an event moved on, another into its first box")
+            << Moves{{2, 2}, {2, 5}, {5, 2}} << 2;
+    }
+    void theKeyboardPlacesAsTheMouseDoes()
+    {
+        QFETCH(Moves, moves);
+        QFETCH(int, placements);
+        TimelineBoard mouse;
+        TimelineBoard keyboard;
+        for (const auto &[k, b] : moves) {
+            releaseAt(mouse, k, pointOf(TimelineBoard::box(b)));
+            carryTo(keyboard, k, b);
+        }
+        QCOMPARE(keyboard.placements(), placements);
+        QCOMPARE(keyboard.placements(), mouse.placements());
+        QCOMPARE(keyboard.correct(), mouse.correct());
+        QCOMPARE(keyboard.checkScoreOffered(), mouse.checkScoreOffered());
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(keyboard.label(k), mouse.label(k));
+        QCOMPARE(keyboard.checkScore(), mouse.checkScore());
+        QVERIFY(keyboard.resultShown());
+    }
+
+    void theBoxConsideredMovesRoundTheTimeline_data()
+    {
+        QTest::addColumn<Moves>("before");
+        QTest::addColumn<int>("event");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("box");
+        // Down the timeline the boxes are 1, 3, 0, 4, 2, 5.
+        QTest::newRow("from its start, the top box") << Moves{} << 2 << 0 << 1;
+        QTest::newRow("from a box, that box") << Moves{{4, 2}} << 4 << 0 << 2;
+        QTest::newRow("up from the top, the bottom") << Moves{} << 0 << -1 << 5;
+        QTest::newRow("down from the bottom, the top") << Moves{{3, 5}} << 3 << 1 << 1;
+        QTest::newRow("once round, back again") << Moves{{3, 4}} << 3 << 6 << 4;
+        QTest::newRow("up past the top twice") << Moves{} << 0 << -13 << 5;
+    }
+    void theBoxConsideredMovesRoundTheTimeline()
+    {
+        QFETCH(Moves, before);
+        QFETCH(int, event);
+        QFETCH(int, rows);
+        QFETCH(int, box);
+        TimelineBoard board;
+        for (const auto &[k, b] : before)
+            releaseAt(board, k, pointOf(TimelineBoard::box(b)));
+        board.pickUp(event);
+        board.considerRows(rows);
+        QCOMPARE(board.held(), event);
+        QCOMPARE(board.consideredBox(), box);
+        QCOMPARE(board.label(event), TimelineBoard::box(box));
+    }
+
+    void puttingBackRestoresTheExactPlace_data()
+    {
+        QTest::addColumn<QPointF>("releasedAt");
+        QTest::newRow("its start") << pointOf(TimelineBoard::home(2));
+        QTest::newRow("its own box") << pointOf(TimelineBoard::box(2));
+        QTest::newRow("left off the boxes") << QPointF(5760.25, 360.5);
+    }
+    void puttingBackRestoresTheExactPlace()
+    {
+        QFETCH(QPointF, releasedAt);
+        TimelineBoard board;
+        releaseAt(board, 2, releasedAt);
+        const BoardPlace before = board.label(2);
+        const int placements = board.placements();
+        board.pickUp(2);
+        board.considerRows(3);
+        board.putBack();
+        QCOMPARE(board.label(2), before);
+        QCOMPARE(board.consideredBox(), TimelineBoard::none);
+        QCOMPARE(board.placements(), placements);
+    }
+
     void labelsSnapIntoBoxesAndCanBePickedUpAgain()
     {
         Pupil pupil;
@@ -339,6 +462,97 @@ private slots:
         QTest::mouseRelease(label, Qt::RightButton);
         QTest::mouseRelease(label, Qt::LeftButton);
         QCOMPARE(label->geometry(), before);
+    }
+
+    void theKeyboardAlonePlacesEveryEventAndChecksTheScore()
+    {
+        Pupil pupil;
+        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
+        QWidget &backdrop = pupil.program.context().backdrop();
+        const auto press = [&](Qt::Key key, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(backdrop.focusWidget(), key);
+        };
+        // Tab goes down the events as they start; the box starts at the top, and is reached
+        // down the timeline or up round it.
+        const int topDown[] = {0, 1, 5, 4, 2, 3};
+        for (int i = 0; i < 6; ++i) {
+            const int k = topDown[i];
+            QCOMPARE(backdrop.focusWidget(), timeline->eventLabel(k));
+            press(i % 2 ? Qt::Key_Enter : Qt::Key_Space);
+            if (i % 2)
+                press(Qt::Key_Backtab, (6 - rowOf(k)) % 6);
+            else
+                press(Qt::Key_Down, rowOf(k));
+            press(Qt::Key_Return);
+            QCOMPARE(timeline->eventLabel(k)->geometry(), boxOf(timeline, k));
+            press(Qt::Key_Tab);
+        }
+        QCOMPARE(backdrop.focusWidget(),
+                 timeline->buttons()->at(TimelineScreen::StartAgainCommand));
+        press(Qt::Key_Tab);
+        QCOMPARE(backdrop.focusWidget(),
+                 timeline->buttons()->at(TimelineScreen::CheckScoreCommand));
+        press(Qt::Key_Space);
+        QCOMPARE(textOf<QLabel>(timeline, QStringLiteral("Label5")),
+                 QStringLiteral("6 out of 6 correct"));
+        QCOMPARE(pupil.state().score, 6);
+    }
+
+    void escapePutsAHeldEventBackAndOtherwiseGoesOnToTheScreen()
+    {
+        Pupil pupil;
+        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
+        EscapeCounter reachedScreen;
+        timeline->installEventFilter(&reachedScreen);
+        EventLabel *label = timeline->eventLabel(0);
+        const QRect home = label->geometry();
+        QTest::keyClick(label, Qt::Key_Space);
+        QTest::keyClick(label, Qt::Key_Down);
+        QCOMPARE(label->geometry(), boxOf(timeline, 3));
+        QVERIFY(timeline->findChild<QWidget *>(QStringLiteral("BoxMark"))->isVisible());
+        QTest::keyClick(label, Qt::Key_Escape);
+        QCOMPARE(label->geometry(), home);
+        QVERIFY(!timeline->findChild<QWidget *>(QStringLiteral("BoxMark"))->isVisible());
+        QCOMPARE(reachedScreen.count, 0);
+        QTest::keyClick(label, Qt::Key_Escape);
+        QCOMPARE(reachedScreen.count, 1);
+
+        // The mouse takes over from a held event, which goes back first.
+        QTest::keyClick(label, Qt::Key_Space);
+        dragTo(timeline, 0, QPointF(7560, 5160 + 100));
+        QCOMPARE(label->geometry(), boxOf(timeline, 2));
+        QTest::keyClick(label, Qt::Key_Up);
+        QCOMPARE(label->geometry(), boxOf(timeline, 2));
+    }
+
+    void aScreenReaderHearsWhereEachEventLies()
+    {
+        Pupil pupil;
+        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
+        const auto reads = [](QWidget *widget, QAccessible::Text kind) {
+            return QAccessible::queryAccessibleInterface(widget)->text(kind);
+        };
+        const QStringList years = {"1821", "1809", "1932", "1812", "1852", "1952"};
+        for (int b = 0; b < 6; ++b)
+            QCOMPARE(
+                reads(labelOf(timeline, QStringLiteral("Label1(%1)").arg(b)), QAccessible::Name),
+                QStringLiteral("Box beside ") + years.at(b));
+
+        EventLabel *label = timeline->eventLabel(1);
+        QCOMPARE(reads(label, QAccessible::Name),
+                 QStringLiteral("Tomas Verrin was born in Coupvray."));
+        QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("at its start"));
+        QTest::keyClick(label, Qt::Key_Space);
+        QTest::keyClick(label, Qt::Key_Tab);
+        QCOMPARE(reads(label, QAccessible::Description),
+                 QStringLiteral("picked up, over the box beside 1812"));
+        QVERIFY(!reads(labelOf(timeline, QStringLiteral("Label1(3)")), QAccessible::Description)
+                     .isEmpty());
+        QTest::keyClick(label, Qt::Key_Return);
+        QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("in the box beside 1812"));
+        dragTo(timeline, 1, QPointF(5760, 360));
+        QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("away from the boxes"));
     }
 
     void checkScoreCountsTheEventsInTheirOwnBoxes()
