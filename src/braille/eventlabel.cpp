@@ -1,15 +1,13 @@
 #include "braille/eventlabel.h"
 
+#include "ui/focusmark.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
-#include <algorithm>
 
 namespace {
-constexpr double focusMarkTwips = 30;
-
 bool isActivation(int key)
 {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -109,11 +107,7 @@ void EventLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    const int width = std::max(1, Twips::toPixels(focusMarkTwips));
     QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::WindowText), width, Qt::SolidLine, Qt::SquareCap,
-                  Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    const int inset = width / 2;
-    p.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+    focusmark::paint(p, rect(), palette().color(QPalette::WindowText),
+                     palette().color(QPalette::Window));
 }
