@@ -1,4 +1,4 @@
-"""A pupil with a screen reader goes through the Tomas Verrin quiz: keys only, through
+"""A pupil with a screen reader goes through the Tomas Verrin topic: keys only, through
 xdotool, and everything known about the screen read from the AT-SPI tree, as the screen
 reader has it. Run by screen_reader.sh, which starts the buses, the registry and the program.
 
@@ -23,6 +23,27 @@ S = Atspi.StateType
 SHOWN_STATES = [("showing", S.SHOWING), ("focusable", S.FOCUSABLE), ("focused", S.FOCUSED),
                 ("enabled", S.SENSITIVE), ("checked", S.CHECKED), ("selected", S.SELECTED),
                 ("editable", S.EDITABLE)]
+
+# The standard dot numbers of the letters, written out here rather than taken from the program.
+LETTER_DOTS = {
+    "a": "1", "b": "12", "c": "14", "d": "145", "e": "15", "f": "124", "g": "1245",
+    "h": "125", "i": "24", "j": "245", "k": "13", "l": "123", "m": "134", "n": "1345",
+    "o": "135", "p": "1234", "q": "12345", "r": "1235", "s": "234", "t": "2345", "u": "136",
+    "v": "1236", "w": "2456", "x": "1346", "y": "13456", "z": "1356",
+}
+
+# The timeline's events and the year each belongs to: each event's box in the program's
+# table lies level with the tick of that year.
+TIMELINE = [
+    ("Anselm Corrigan visited Tomas Verrin's school.", "1821"),
+    ("Tomas Verrin was born in Coupvray.", "1809"),
+    ("The Braille code was adopted world-wide.", "1932"),
+    ("Tomas had an accident in the workshop.", "1812"),
+    ("Tomas Verrin died in Paris, aged 43.", "1852"),
+    ("Verrin's remains were moved to the Pantheon in Paris.", "1952"),
+]
+YEARS = ["1809", "1812", "1821", "1852", "1932", "1952"]  # top to bottom
+
 
 class StepFailed(Exception):
     pass
@@ -239,6 +260,15 @@ def read_question_set(path):
     return title, questions
 
 
+def braille_letter(cell):
+    dots = "".join(str(n + 1) for n in range(6) if (ord(cell) - 0x2800) >> n & 1)
+    return next((letter for letter, pattern in LETTER_DOTS.items() if pattern == dots), None)
+
+
+def is_braille(text):
+    return bool(text) and all(0x2800 <= ord(c) <= 0x283F for c in text)
+
+
 # --- the scenario -------------------------------------------------------------------------
 
 class Scenario:
@@ -393,10 +423,90 @@ class Scenario:
             options.append(option)
         return options
 
+    # c. The cipher read in Braille.
+    def cipher(self):
+        self.press_on(named("Braille Cipher"), "'Braille Cipher'")
+        front = self.expect_front(named("What is the word shown below in Braille?"), "the cipher")
+        wrong = []
+        for letter, dots in LETTER_DOTS.items():
+            expected = f"{letter}, dots {' '.join(dots)}"
+            if find(front, named(expected)) is None:
+                wrong.append(expected)
+        if wrong:
+            self.problem(f"{len(wrong)} of 26 key letters are not named by their dots, "
+                         f"e.g. no {wrong[0]!r} (the key reads "
+                         f"{[name(a) for a in find_all(front, lambda a: len(name(a)) == 1)][:3]}...)")
+        cells = find(front, lambda acc: is_braille(name(acc)))
+        word = None
+        if cells is None:
+            self.problem("nothing on the cipher is named in Unicode Braille (U+2800 to U+283F)")
+        else:
+            letters = [braille_letter(c) for c in name(cells)]
+            if None in letters:
+                raise StepFailed(f"{name(cells)!r} holds cells that are no letter")
+            word = "".join(letters)
+            self.note(f"the Braille {name(cells)} ({role(cells)}) reads {word!r}")
+            if find(front, named(word)) is not None:
+                raise StepFailed(f"the answer {word!r} shows before Answer is pressed")
+        self.press_on(named("Answer"), "'Answer'")
+        if word is None:
+            shown = poll(lambda: find(front, lambda a: role(a) == "label" and
+                                      re.fullmatch("[a-z]{4,}", name(a))), 3)
+            raise StepFailed(f"the word could not be read in Braille to check the answer "
+                             f"{name(shown) if shown else '(none shown)'!r} against")
+        if poll(lambda: find(front, named(word, ["label"])), 3) is None:
+            raise StepFailed(f"Answer did not show {word!r}")
+        self.note(f"Answer shows {word!r}")
+        self.press_on(named("Exit"), "the cipher's 'Exit'")
+        if not poll(self.hub_is_front, 10):
+            raise StepFailed("the cipher's Exit did not return to the topic")
+
+    # d. The timeline placed by keyboard.
+    def timeline(self):
+        self.press_on(named("Braille Timeline"), "'Braille Timeline'")
+        front = self.expect_front(named("Start Again"), "the timeline")
+        missing = [y for y in YEARS if find(front, named(f"Box beside {y}")) is None]
+        if missing:
+            self.problem(f"no year box is named 'Box beside {missing[0]}' "
+                         f"({len(missing)} of 6 missing)")
+        for text, year in TIMELINE:
+            event = tab_to_name(self.program, text, front)
+            key("space")  # picks it up
+            for _ in range(2 * len(YEARS)):
+                at = poll(lambda: self.highlighted_year(front), 2)
+                if at is None:
+                    raise StepFailed(f"after space on {text!r} no year box reads as highlighted")
+                if at == year:
+                    break
+                key("Up" if YEARS.index(year) < YEARS.index(at) else "Down")
+                poll(lambda: self.highlighted_year(front) != at, 2, 0.05)
+            else:
+                raise StepFailed(f"Up and Down never brought {text!r} beside {year}")
+            key("space")  # drops it
+            if not poll(lambda: year in description(event), 3):
+                raise StepFailed(f"{text!r} dropped beside {year}, but its description reads "
+                                 f"{description(event)!r}")
+        self.press_on(named("Check Score"), "'Check Score'")
+        if poll(lambda: find(front, named("6 out of 6 correct")), 5) is None:
+            raise StepFailed("Check Score did not read '6 out of 6 correct'")
+        self.note("the timeline reads '6 out of 6 correct'")
+
+    def highlighted_year(self, front):
+        """The year of the box an event in hand would drop into: the box that reads as
+        focused or selected, or else a year the focused event's description names."""
+        for acc in find_all(front, lambda a: name(a).startswith("Box beside ")):
+            if has(acc, S.FOCUSED) or has(acc, S.SELECTED):
+                return name(acc)[len("Box beside "):]
+        focus = self.program.focused()
+        found = re.search(r"beside (\d{4})", description(focus)) if focus else None
+        return found.group(1) if found else None
+
     def all(self):
         if not self.run("a. main menu to the topic", self.main_menu):
             return
-        for step, body in [("b. the quiz with every answer right", self.quiz)]:
+        for step, body in [("b. the quiz with every answer right", self.quiz),
+                           ("c. the Braille cipher", self.cipher),
+                           ("d. the Braille timeline", self.timeline)]:
             if not self.hub_is_front() and not self.back_to_hub():
                 self.results.append((step, ["not run: the topic could not be reached again"]))
                 print(f"{step}\n  not run: the topic could not be reached again")
@@ -434,7 +544,7 @@ def main():
             print(f"         {problem}")
         failed = failed or bool(problems)
     ran = len(scenario.results)
-    if ran < 2:
+    if ran < 4:
         print(f"  the steps after {scenario.results[-1][0]!r} were not run")
         failed = True
     return 1 if failed else 0
