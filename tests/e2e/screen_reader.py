@@ -172,8 +172,9 @@ class Program:
 
         app = poll(look, timeout, 0.25)
         if app is None:
-            alive = subprocess.run(["kill", "-0", str(pid)]).returncode == 0
-            if not alive:
+            try:
+                os.kill(pid, 0)
+            except ProcessLookupError:
                 print("FAIL: the program ended before it appeared on the AT-SPI desktop")
                 sys.exit(1)
             others = ", ".join(f"{name(a)!r} (pid {a.get_process_id()})" for a in children(desktop))
