@@ -1,0 +1,118 @@
+// Reading a GIFT file down to its questions: what each one is, its text and its answers.
+#include "exchange/giftreader.h"
+
+#include <QTest>
+
+using gift::Kind;
+
+class GiftReaderTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9") << QStringLiteral("café");
+        QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9")
+                                                       << QStringLiteral("café");
+        QTest::newRow("not UTF-8: windows-1252") << QByteArray("caf\xE9 \x80") << QStringLiteral("café €");
+    }
+    void decoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(gift::decode(bytes), text);
+    }
+
+    void kinds_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("multiple choice") << "Who? {=Tomas ~Anselm ~Paris ~France}" << int(Kind::MultipleChoice);
+        QTest::newRow("true or false") << "Tomas was blind. {TRUE}" << int(Kind::TrueFalse);
+        QTest::newRow("false with feedback") << "Tomas was blind. {F#He was}" << int(Kind::TrueFalse);
+        QTest::newRow("short answer") << "Where? {=Coupvray =coupvray}" << int(Kind::ShortAnswer);
+        QTest::newRow("numerical") << "When? {#1809:1}" << int(Kind::Numerical);
+        QTest::newRow("matching") << "Match. {=1809 -> born =1852 -> died}" << int(Kind::Matching);
+        QTest::newRow("essay") << "Write about him. {}" << int(Kind::Essay);
+        QTest::newRow("description") << "Read this first." << int(Kind::Description);
+    }
+    void kinds()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, kind);
+        const gift::Reading reading = gift::read(source);
+        QCOMPARE(reading.questions.size(), 1);
+        QCOMPARE(int(reading.questions.first().kind), kind);
+    }
+
+    void aFileOfEveryConstruct()
+    {
+        const QString file = QStringLiteral(
+            "// A comment line\n"
+            "$CATEGORY: $course$/Inventors/Braille\n"
+            "\n"
+            "::Born:: [html]Where was <b>Tomas</b> born?{\n"
+            "  ~Paris#No, near it\n"
+            "  =Coupvray#Yes\n"
+            "  ~%0%Rome\n"
+            "  ~London\n"
+            "  ####Read page one.\n"
+            "}\n"
+            "\n"
+            "   // an indented comment between questions\n"
+            "::Escapes \\: all:: A \\{brace\\}, a \\~, 50\\% \\= half \\# one\\\\two\\nthree {\n"
+            "  =a\\=b ~c\\~d ~e\\#f ~g\\{h\\}\n"
+            "}\n"
+            "\n"
+            "Tomas went to {=school ~sea ~war ~work} in Paris.\n"
+            "\n"
+            "::Partial::Pick two {~%50%one ~%50%two ~%-100%three ~four}\r\n");
+        const gift::Reading reading = gift::read(file);
+        QVERIFY(reading.problem.isEmpty());
+        QCOMPARE(reading.questions.size(), 4);
+
+        const gift::Question &born = reading.questions.at(0);
+        QCOMPARE(born.category, QStringLiteral("$course$/Inventors/Braille"));
+        QCOMPARE(born.name, QStringLiteral("Born"));
+        QCOMPARE(born.format, QStringLiteral("html"));
+        QCOMPARE(born.text, QStringLiteral("Where was <b>Tomas</b> born?"));
+        QCOMPARE(born.kind, Kind::MultipleChoice);
+        QCOMPARE(born.answers.size(), 4);
+        QCOMPARE(born.answers.at(0).text, QStringLiteral("Paris"));
+        QCOMPARE(born.answers.at(1).text, QStringLiteral("Coupvray"));
+        QCOMPARE(born.answers.at(1).fraction, 1.0);
+        QCOMPARE(born.answers.at(2).text, QStringLiteral("Rome"));
+        QCOMPARE(born.answers.at(3).fraction, 0.0);
+
+        const gift::Question &escapes = reading.questions.at(1);
+        QCOMPARE(escapes.name, QStringLiteral("Escapes : all"));
+        QCOMPARE(escapes.text, QStringLiteral("A {brace}, a ~, 50\\% = half # one\\two\nthree"));
+        QStringList texts;
+        for (const gift::Answer &answer : escapes.answers)
+            texts << answer.text;
+        QCOMPARE(texts, (QStringList{"a=b", "c~d", "e#f", "g{h}"}));
+
+        const gift::Question &missing = reading.questions.at(2);
+        QCOMPARE(missing.text, QStringLiteral("Tomas went to _____ in Paris."));
+        QCOMPARE(missing.category, QStringLiteral("$course$/Inventors/Braille"));
+
+        const gift::Question &partial = reading.questions.at(3);
+        QCOMPARE(partial.name, QStringLiteral("Partial"));
+        QCOMPARE(partial.answers.size(), 4);
+        QCOMPARE(partial.answers.at(0).fraction, 0.5);
+        QCOMPARE(partial.answers.at(2).fraction, -1.0);
+    }
+
+    void anUnclosedBlockReadsNothing()
+    {
+        const gift::Reading reading = gift::read(QStringLiteral("Fine {=a ~b ~c ~d}\n\nBroken {=a ~b\n"));
+        QVERIFY(!reading.problem.isEmpty());
+        QVERIFY(reading.questions.isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(GiftReaderTest)
+#include "test_giftreader.moc"
