@@ -185,6 +185,8 @@ Reading read(const QString &text)
         question.kind = kindOf(block);
         if (question.kind == Kind::MultipleChoice || question.kind == Kind::ShortAnswer)
             question.answers = choices(block);
+        for (Answer &answer : question.answers)
+            answer.format = question.format;
         reading.questions.append(question);
     }
     return reading;

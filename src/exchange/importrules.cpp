@@ -12,22 +12,27 @@ namespace importrules {
 
 namespace {
 
-QString kindName(gift::Kind kind)
+QString kindName(exchange::Kind kind)
 {
     switch (kind) {
-    case gift::Kind::TrueFalse:
+    case exchange::Kind::MultipleResponse:
+        return QStringLiteral("a question with several right answers");
+    case exchange::Kind::Cloze:
+        return QStringLiteral("a question with answers inside its text");
+    case exchange::Kind::TrueFalse:
         return QStringLiteral("a true or false question");
-    case gift::Kind::ShortAnswer:
+    case exchange::Kind::ShortAnswer:
         return QStringLiteral("a short-answer question");
-    case gift::Kind::Matching:
+    case exchange::Kind::Matching:
         return QStringLiteral("a matching question");
-    case gift::Kind::Numerical:
+    case exchange::Kind::Numerical:
         return QStringLiteral("a numerical question");
-    case gift::Kind::Essay:
+    case exchange::Kind::Essay:
         return QStringLiteral("an essay question");
-    case gift::Kind::Description:
+    case exchange::Kind::Description:
         return QStringLiteral("a description, not a question");
-    case gift::Kind::MultipleChoice:
+    case exchange::Kind::MultipleChoice:
+    case exchange::Kind::Other:
         break;
     }
     return QStringLiteral("a multiple-choice question");
@@ -41,7 +46,7 @@ QString firstWords(const QString &text)
 }
 
 // Why the answers are not one right and three wrong, or nothing when they are.
-QString answersProblem(const gift::Question &question, int *correct)
+QString answersProblem(const exchange::Question &question, int *correct)
 {
     if (question.answers.size() != WorksheetDraft::answersPerQuestion)
         return QStringLiteral("it has %1 answers, and a worksheet question has 4")
@@ -99,13 +104,17 @@ QString plainText(const QString &text, const QString &format, bool *leftOut)
     return plain.simplified();
 }
 
-Verdict judge(const gift::Question &question)
+Verdict judge(const exchange::Question &question)
 {
     Verdict verdict;
     bool leftOut = false;
     verdict.text = plainText(question.text, question.format, &leftOut);
     verdict.who = question.name.isEmpty() ? firstWords(verdict.text) : question.name;
-    if (question.kind != gift::Kind::MultipleChoice) {
+    if (question.kind == exchange::Kind::Other) {
+        verdict.reason = QStringLiteral("it is a question of the kind \"%1\"").arg(question.otherKind);
+        return verdict;
+    }
+    if (question.kind != exchange::Kind::MultipleChoice) {
         verdict.reason = QStringLiteral("it is %1").arg(kindName(question.kind));
         return verdict;
     }
@@ -125,7 +134,7 @@ Verdict judge(const gift::Question &question)
     verdict.reason = textProblem(QStringLiteral("question"), verdict.text, WorksheetDraft::questionLength);
     for (int i = 0; i < WorksheetDraft::answersPerQuestion && verdict.reason.isEmpty(); ++i) {
         bool answerLeftOut = false;
-        verdict.answers.at(i) = keep(plainText(question.answers.at(i).text, question.format, &answerLeftOut));
+        verdict.answers.at(i) = keep(plainText(question.answers.at(i).text, question.answers.at(i).format, &answerLeftOut));
         if (answerLeftOut)
             verdict.notes << QStringLiteral("a picture or sound was left out of answer %1").arg(QChar(u'A' + i));
         verdict.reason = textProblem(QStringLiteral("answer %1").arg(QChar(u'A' + i)),

@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace gift {
+namespace exchange {
 struct Question;
 }
 
@@ -28,6 +28,6 @@ struct Verdict
 // runs of white space one blank. *leftOut says whether a picture or sound was dropped.
 QString plainText(const QString &text, const QString &format, bool *leftOut);
 
-Verdict judge(const gift::Question &question);
+Verdict judge(const exchange::Question &question);
 
 } // namespace importrules

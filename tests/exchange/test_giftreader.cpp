@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-using gift::Kind;
+using exchange::Kind;
 
 class GiftReaderTest final : public QObject
 {
@@ -74,7 +74,7 @@ private slots:
         QVERIFY(reading.problem.isEmpty());
         QCOMPARE(reading.questions.size(), 4);
 
-        const gift::Question &born = reading.questions.at(0);
+        const exchange::Question &born = reading.questions.at(0);
         QCOMPARE(born.category, QStringLiteral("$course$/Inventors/Braille"));
         QCOMPARE(born.name, QStringLiteral("Born"));
         QCOMPARE(born.format, QStringLiteral("html"));
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(born.answers.at(2).text, QStringLiteral("Rome"));
         QCOMPARE(born.answers.at(3).fraction, 0.0);
 
-        const gift::Question &escapes = reading.questions.at(1);
+        const exchange::Question &escapes = reading.questions.at(1);
         QCOMPARE(escapes.name, QStringLiteral("Escapes : all"));
         QCOMPARE(escapes.text, QStringLiteral("A {brace}, a ~, 50\\% = half # one\\two\nthree"));
         QStringList texts;
@@ -95,11 +95,11 @@ private slots:
             texts << answer.text;
         QCOMPARE(texts, (QStringList{"a=b", "c~d", "e#f", "g{h}"}));
 
-        const gift::Question &missing = reading.questions.at(2);
+        const exchange::Question &missing = reading.questions.at(2);
         QCOMPARE(missing.text, QStringLiteral("Tomas went to _____ in Paris."));
         QCOMPARE(missing.category, QStringLiteral("$course$/Inventors/Braille"));
 
-        const gift::Question &partial = reading.questions.at(3);
+        const exchange::Question &partial = reading.questions.at(3);
         QCOMPARE(partial.name, QStringLiteral("Partial"));
         QCOMPARE(partial.answers.size(), 4);
         QCOMPARE(partial.answers.at(0).fraction, 0.5);
