@@ -1,0 +1,50 @@
+#pragma once
+
+#include "exchange/question.h"
+#include "worksheets/worksheetdraft.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class WorksheetIndexFile;
+
+// Read questions made into worksheets of ten, each saved as the wizard saves one.
+namespace worksheetimport {
+
+struct Saved
+{
+    QString title;
+    int questionCount = 0;
+};
+
+struct Skipped
+{
+    QString who;
+    QString reason;
+};
+
+struct Report
+{
+    QList<Saved> saved;       // in the order they were saved
+    QList<Skipped> skipped;   // in file order
+    QStringList notes;        // changes made on the way, each with its question
+    int leftOver = 0;         // usable questions too few for a last worksheet
+    std::optional<WorksheetDraft> leftOverDraft; // those, for the wizard to finish
+    QString problem;          // why saving stopped, when it did
+};
+
+// The title worksheets of an import are saved under: the teacher's, else the last part of
+// the category, else the file's name; shortened to leave room for " 10" and the like.
+QString titleBase(const QString &given, const QString &category, const QString &fileName);
+
+// The title for the nth worksheet of an import (1 for the first): base, then "base 2" and
+// so on, passing over every title in taken, whatever its letter case.
+QString freeTitle(const QString &base, int n, const QStringList &taken);
+
+Report importQuestions(const QList<exchange::Question> &questions, const QString &base,
+                       const WorksheetIndexFile &indexFile);
+
+} // namespace worksheetimport
