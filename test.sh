@@ -28,7 +28,7 @@ fuzz_smoke() {
   cmake --build "$dir" -j "$jobs"
   scratch=$(mktemp -d)
   trap "rm -rf '$scratch'" EXIT
-  local targets=(questionset worksheetindex metafile) pids=() inputs
+  local targets=(questionset worksheetindex metafile gift moodlexml) pids=() inputs
   for t in "${targets[@]}"; do
     # Pictures are larger than the text files and have words of their own.
     inputs=(-max_len=16384 -dict=fuzz/fields.dict)
