@@ -1,6 +1,7 @@
 #include "exchange/worksheetimport.h"
 
 #include "exchange/importrules.h"
+#include "exchange/questionfile.h"
 #include "worksheets/worksheetfile.h"
 #include "worksheets/worksheetindex.h"
 
@@ -9,9 +10,6 @@
 namespace worksheetimport {
 
 namespace {
-
-// Room for " 99" after the base, so that every worksheet of a large import keeps a title.
-constexpr int baseLength = WorksheetDraft::titleLength - 3;
 
 bool isTaken(const QString &title, const QStringList &taken)
 {
@@ -46,8 +44,9 @@ QString titleBase(const QString &given, const QString &category, const QString &
                    ? title
                    : QString();
     }
-    for (const QString &candidate : {category.section(u'/', -1), QFileInfo(fileName).completeBaseName()}) {
-        const QString title = kept(candidate, baseLength);
+    for (const QString &candidate :
+         {category.section(u'/', -1), QFileInfo(fileName).completeBaseName()}) {
+        const QString title = kept(candidate, WorksheetDraft::titleLength);
         if (!title.isEmpty() && worksheetfile::canSaveUnder(title))
             return title;
     }
@@ -57,7 +56,11 @@ QString titleBase(const QString &given, const QString &category, const QString &
 QString freeTitle(const QString &base, int n, const QStringList &taken)
 {
     for (int k = n;; ++k) {
-        const QString title = k == 1 ? base : QStringLiteral("%1 %2").arg(base).arg(k);
+        // A number shortens the base rather than the title outgrowing the wizard's box.
+        const QString suffix = QStringLiteral(" %1").arg(k);
+        const QString title =
+            k == 1 ? base
+                   : base.left(WorksheetDraft::titleLength - suffix.size()).trimmed() + suffix;
         if (!isTaken(title, taken))
             return title;
     }
@@ -78,14 +81,28 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
             report.notes.append(QStringLiteral("%1: %2").arg(verdict.who, note));
         usable.append(verdict);
     }
+    // The wizard's save writes a worksheet before it finds the index missing or full, so
+    // both are checked first: an import leaves no worksheet the catalogue cannot list.
+    if (!usable.isEmpty() && !indexFile.exists()) {
+        report.problem =
+            QStringLiteral("This folder has no worksheet catalogue (multiple/track.txt).");
+        return report;
+    }
     QStringList taken = indexFile.load().titles;
     int n = 1;
     while (usable.size() >= WorksheetDraft::questionCount) {
         const QList<importrules::Verdict> ten = usable.mid(0, WorksheetDraft::questionCount);
+        if (taken.size() >= WorksheetIndex::capacity) {
+            report.problem = QStringLiteral("The catalogue is full: it holds %1 worksheets.")
+                                 .arg(WorksheetIndex::capacity);
+            return report;
+        }
         const QString title = freeTitle(base, n, taken);
         const WorksheetSave save = genWork(draftOf(ten, title), indexFile);
         if (!save.saved) {
-            report.problem = QStringLiteral("\"%1\" could not be saved: %2").arg(title, save.message);
+            report.problem =
+                QStringLiteral("\"%1\" could not be saved, and the import stopped there.")
+                    .arg(title);
             return report;
         }
         report.saved.append({save.savedTitle, WorksheetDraft::questionCount});
@@ -97,6 +114,33 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
     if (!usable.isEmpty())
         report.leftOverDraft = draftOf(usable, freeTitle(base, n, taken));
     return report;
+}
+
+Report importFile(const QString &path, const QString &givenTitle,
+                  const WorksheetIndexFile &indexFile)
+{
+    Report report;
+    const questionfile::Reading reading = questionfile::read(path);
+    if (!reading.problem.isEmpty()) {
+        report.problem = reading.problem;
+        return report;
+    }
+    QString category;
+    for (const exchange::Question &question : reading.questions) {
+        if (!question.category.isEmpty()) {
+            category = question.category;
+            break;
+        }
+    }
+    const QString base = titleBase(givenTitle, category, path);
+    if (base.isEmpty()) {
+        report.problem = QStringLiteral("\"%1\" cannot be a worksheet's title: it must be at most "
+                                        "%2 characters and fit a file name.")
+                             .arg(givenTitle)
+                             .arg(WorksheetDraft::titleLength);
+        return report;
+    }
+    return importQuestions(reading.questions, base, indexFile);
 }
 
 } // namespace worksheetimport

@@ -28,23 +28,29 @@ struct Skipped
 
 struct Report
 {
-    QList<Saved> saved;       // in the order they were saved
-    QList<Skipped> skipped;   // in file order
-    QStringList notes;        // changes made on the way, each with its question
-    int leftOver = 0;         // usable questions too few for a last worksheet
+    QList<Saved> saved;                          // in the order they were saved
+    QList<Skipped> skipped;                      // in file order
+    QStringList notes;                           // changes made on the way, each with its question
+    int leftOver = 0;                            // usable questions too few for a last worksheet
     std::optional<WorksheetDraft> leftOverDraft; // those, for the wizard to finish
-    QString problem;          // why saving stopped, when it did
+    QString problem;                             // why saving stopped, when it did
 };
 
 // The title worksheets of an import are saved under: the teacher's, else the last part of
-// the category, else the file's name; shortened to leave room for " 10" and the like.
+// the category, else the file's name; empty when the teacher's own cannot be a title.
 QString titleBase(const QString &given, const QString &category, const QString &fileName);
 
 // The title for the nth worksheet of an import (1 for the first): base, then "base 2" and
-// so on, passing over every title in taken, whatever its letter case.
+// so on, passing over every title in taken, whatever its letter case. A long base is
+// shortened to make room for its number.
 QString freeTitle(const QString &base, int n, const QStringList &taken);
 
 Report importQuestions(const QList<exchange::Question> &questions, const QString &base,
                        const WorksheetIndexFile &indexFile);
+
+// Reads a question file of either format and imports its questions: problem says why
+// nothing was read, or why saving stopped part-way.
+Report importFile(const QString &path, const QString &givenTitle,
+                  const WorksheetIndexFile &indexFile);
 
 } // namespace worksheetimport

@@ -51,6 +51,11 @@ private:
 
 WorksheetIndexFile::WorksheetIndexFile(QString path) : m_path(std::move(path)) {}
 
+bool WorksheetIndexFile::exists() const
+{
+    return QFileInfo(resolveContentPath(m_path)).isFile();
+}
+
 WorksheetIndex WorksheetIndexFile::parse(QIODevice &device)
 {
     WorksheetIndex index;

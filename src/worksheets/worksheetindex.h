@@ -21,6 +21,8 @@ class WorksheetIndexFile
 public:
     explicit WorksheetIndexFile(QString path = QStringLiteral("multiple\\track.txt"));
 
+    // True when the index file is there to be appended to.
+    bool exists() const;
     // Reads the index; a missing or damaged file gives what could be read.
     WorksheetIndex load() const;
     // Appends a stored title unless it is already listed. False when the index is

@@ -32,7 +32,7 @@ private slots:
         QTest::newRow("the teacher's") << "Birds" << "$course$/Braille" << "Birds";
         QTest::newRow("the category's last part") << "" << "$course$/Inventors/Braille" << "Braille";
         QTest::newRow("the file's name") << "" << "" << "braille quiz";
-        QTest::newRow("a long category, shortened") << "" << "Top/" + QString(40, u'x') << QString(22, u'x');
+        QTest::newRow("a long category, shortened") << "" << "Top/" + QString(40, u'x') << QString(25, u'x');
         QTest::newRow("a teacher's title too long") << QString(26, u'y') << "" << "";
         QTest::newRow("a teacher's title that names no file") << "a/b" << "" << "";
     }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "exchange/worksheetimport.h"
+
+#include <QStringList>
+
+// An import's report in the teacher's words, one line for each worksheet saved, each
+// question skipped, each change made, and what was left over.
+namespace importreport {
+
+// What happens to questions too few for a last worksheet: the program opens them in the
+// wizard; the command line only counts them.
+enum class LeftOver { OpenInWizard, NotSaved };
+
+QStringList lines(const worksheetimport::Report &report, LeftOver leftOver);
+
+} // namespace importreport
