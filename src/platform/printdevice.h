@@ -14,6 +14,7 @@ struct TextStyle
 {
     QString family;
     double points = 12;
+    bool bold = false;
     QColor colour = Qt::black;
 };
 

@@ -8,6 +8,9 @@
 #include <QPen>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace {
 constexpr double twipsPerInch = 1440;
@@ -38,9 +41,13 @@ bool PrinterDevice::open()
             return false;
         m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     } else {
+        m_partialPdf = std::make_unique<QTemporaryFile>(m_pdfPath + QStringLiteral(".XXXXXX"));
+        if (!m_partialPdf->open())
+            return false;
+        m_partialPdf->close();
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(m_pdfPath);
+        m_printer->setOutputFileName(m_partialPdf->fileName());
     }
     m_printer->setDocName(documentName);
     m_pages.assign(1, {});
@@ -67,6 +74,7 @@ QFont PrinterDevice::printerFont(const TextStyle &style) const
 {
     QFont font(style.family);
     font.setPointSizeF(style.points);
+    font.setBold(style.bold);
     return font;
 }
 
@@ -136,10 +144,26 @@ bool PrinterDevice::finish()
             step(painter);
     }
     m_pages.clear();
-    return painter.end() && m_printer->printerState() != QPrinter::Error;
+    const bool painted = painter.end() && m_printer->printerState() != QPrinter::Error;
+    return painted && (m_pdfPath.isEmpty() || finishPdf());
+}
+
+bool PrinterDevice::finishPdf()
+{
+    // A file to send on, so readable as any document the user saves.
+    m_partialPdf->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    // rename() replaces an older file in one step, where QFile::rename would refuse.
+    if (std::rename(QFile::encodeName(m_partialPdf->fileName()).constData(),
+                    QFile::encodeName(m_pdfPath).constData()) != 0)
+        return false;
+    m_partialPdf->setAutoRemove(false);
+    m_partialPdf.reset();
+    return true;
 }
 
 void PrinterDevice::abandon()
 {
     m_pages.clear();
+    m_partialPdf.reset();
 }

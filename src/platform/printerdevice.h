@@ -11,10 +11,12 @@
 
 class QPainter;
 class QPrinter;
+class QTemporaryFile;
 
 // Prints through Qt's print support: to the default printer (CUPS on Debian), or to a PDF
 // file. The pages are kept until finish() and only then painted and sent, so a printout
-// that fails half-way sends nothing at all.
+// that fails half-way sends nothing at all. A PDF is written beside its name and renamed
+// over it once whole, so an older file of that name stays until the new one is complete.
 class PrinterDevice : public PrintDevice
 {
 public:
@@ -42,8 +44,10 @@ private:
     double toDevice(double twips) const;
     QPointF toDevice(QPointF twips) const;
     bool record(Step step);
+    bool finishPdf();
 
     QString m_pdfPath; // empty for the default printer
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QTemporaryFile> m_partialPdf;
     std::vector<std::vector<Step>> m_pages;
 };

@@ -25,6 +25,7 @@ public:
 
     void setFontName(const QString &family) { m_style.family = family; }
     void setFontSize(double points) { m_style.points = points; }
+    void setBold(bool bold) { m_style.bold = bold; }
     void setColour(const QColor &colour) { m_style.colour = colour; }
 
     double pageWidth() const { return m_page.width(); }

@@ -4,39 +4,63 @@
 #include "quiz/questionset.h"
 #include "quiz/scoretext.h"
 
+#include <QStringList>
+
 namespace {
 const QString header = QStringLiteral("Zorvanel") + QString(57, QLatin1Char(' ')) +
                        QStringLiteral("Quillmere Publishing Ltd");
 
+const QString tick = QStringLiteral("\u2713 ");
+
+enum class Copy { Pupils, Key };
+
+// An answer as printed: its letter and text, and on the key the right one in bold behind
+// a tick.
+struct Choice
+{
+    QString text;
+    bool marked = false;
+};
+
+Choice choiceOf(const Question &question, int answer, Copy copy)
+{
+    const QString text = QChar(u'A' + answer) + QStringLiteral(". ") + question.answers.at(answer);
+    const bool marked = copy == Copy::Key && question.correctChoice() == answer + 1;
+    return {marked ? tick + text : text, marked};
+}
+
+void printChoice(PrintSurface &surface, const Choice &choice, PrintSurface::LineEnd end)
+{
+    surface.setBold(choice.marked);
+    surface.print(choice.text, end);
+    surface.setBold(false);
+}
+
 // Two answers on one line, at one third and two thirds of the page. A first answer that
 // would run into the second column keeps the line to itself, so no answer is printed over
 // another.
-void printAnswerPair(PrintSurface &surface, const QString &first, const QString &second)
+void printAnswerPair(PrintSurface &surface, const Choice &first, const Choice &second)
 {
     const double secondColumn = 2 * surface.pageWidth() / 3;
     surface.setX(surface.pageWidth() / 3);
-    surface.print(first, PrintSurface::KeepLine);
+    printChoice(surface, first, PrintSurface::KeepLine);
     if (surface.x() > secondColumn)
         surface.print(QString());
     surface.setX(secondColumn);
-    surface.print(second);
+    printChoice(surface, second, PrintSurface::EndLine);
 }
 
-void printQuestion(PrintSurface &surface, int number, const Question &question)
+void printQuestion(PrintSurface &surface, int number, const Question &question, Copy copy)
 {
     surface.setX(surface.pageWidth() / 16);
     surface.print(QStringLiteral("Question") + numberText(number) + QStringLiteral("    ") +
                   question.text);
-    const auto &answers = question.answers;
-    printAnswerPair(surface, QStringLiteral("A. ") + answers[0],
-                    QStringLiteral("B. ") + answers[1]);
-    printAnswerPair(surface, QStringLiteral("C. ") + answers[2],
-                    QStringLiteral("D. ") + answers[3]);
+    printAnswerPair(surface, choiceOf(question, 0, copy), choiceOf(question, 1, copy));
+    printAnswerPair(surface, choiceOf(question, 2, copy), choiceOf(question, 3, copy));
     surface.printBlankLine();
 }
-} // namespace
 
-bool printWorksheet(PrintSurface &surface, const QString &heading, const QuestionSet &set)
+bool printPage(PrintSurface &surface, const QString &heading, const QuestionSet &set, Copy copy)
 {
     surface.setFontName(QStringLiteral("Times New Roman"));
     surface.setFontSize(16);
@@ -53,6 +77,33 @@ bool printWorksheet(PrintSurface &surface, const QString &heading, const Questio
 
     surface.setFontSize(12);
     for (int number = 1; number <= QuestionSet::questionCount; ++number)
-        printQuestion(surface, number, set.question(number));
+        printQuestion(surface, number, set.question(number), copy);
+    if (copy == Copy::Key) {
+        surface.setX(surface.pageWidth() / 16);
+        surface.setBold(true);
+        surface.print(answerLetters(set));
+    }
     return surface.endDoc();
+}
+} // namespace
+
+bool printWorksheet(PrintSurface &surface, const QString &heading, const QuestionSet &set)
+{
+    return printPage(surface, heading, set, Copy::Pupils);
+}
+
+bool printAnswerKey(PrintSurface &surface, const QString &heading, const QuestionSet &set)
+{
+    return printPage(surface, heading, set, Copy::Key);
+}
+
+QString answerLetters(const QuestionSet &set)
+{
+    QStringList pairs;
+    for (int number = 1; number <= QuestionSet::questionCount; ++number) {
+        const int choice = set.question(number).correctChoice();
+        const QChar letter = choice == 0 ? QChar(u'?') : QChar(u'A' + choice - 1);
+        pairs.append(QStringLiteral("%1 %2").arg(number).arg(letter));
+    }
+    return pairs.join(QStringLiteral("  "));
 }

@@ -80,7 +80,7 @@ MainMenu::MainMenu(AppContext &context) : Screen(context, QStringLiteral("intro0
     using namespace controls;
     buildEntries();
     const QFont optionFont = fonts::screenFont(fonts::tahoma, 9.75, true);
-    m_heading = textLabel(client(), QStringLiteral("Label1"), QStringLiteral("Zorvanel"),
+    m_heading = textLabel(client(), QStringLiteral("Label1"), publisher::programName,
                           {0, 120, 12000, 900}, fonts::screenFont(fonts::tahoma, 32.25, true),
                           colours::commandText);
     textLabel(client(), QStringLiteral("Label3"), publisher::menuFooter, {120, 8220, 4320, 315},

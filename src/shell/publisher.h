@@ -5,6 +5,8 @@
 
 // The publisher's texts, shown on the menu and the closing screen.
 namespace publisher {
+// The menu's heading, which a teacher's worksheet also carries as a quiz and on paper.
+inline const QString programName = QStringLiteral("Zorvanel");
 inline const QString webAddress = QStringLiteral("www.quillmere.example");
 inline const QUrl webSite = QUrl(QStringLiteral("https://www.quillmere.example/"));
 inline const QString notice =

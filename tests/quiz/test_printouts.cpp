@@ -239,8 +239,40 @@ private slots:
             QCOMPARE(answer.at.y(), q3[0].at.y() + 23 * 12.0 * (1 + a / 2));
         }
         QCOMPARE(q3[5].at.y(), q3[0].at.y() + 3 * 23 * 12.0);
-        for (const PrintedOp &text : texts)
+        for (const PrintedOp &text : texts) {
             QVERIFY(!text.text.contains('&'));
+            QVERIFY(!text.style.bold && !text.text.contains(u'\u2713'));
+        }
+    }
+
+    void theAnswerKeyMarksEachRightAnswerAndListsTheLetters()
+    {
+        QuestionSet set = sampleSet();
+        set.question(1).correctAnswer = QStringLiteral("3");
+        set.question(10).correctAnswer = QStringLiteral("4");
+        set.question(5).correctAnswer = QStringLiteral("x"); // a damaged file's field
+        RecordingPrinter printer;
+        std::unique_ptr<PrintDevice> device = printer.device();
+        PrintSurface surface(*device);
+        QVERIFY(printAnswerKey(surface, QStringLiteral("Geography"), set));
+        const std::vector<PrintedOp> texts = printer.documents.back().texts();
+        QCOMPARE(texts.size(), size_t(7 + 10 * 6 + 1));
+        QCOMPARE(texts[4].text, QStringLiteral("Geography"));
+        const PrintedOp *q1 = &texts[7];
+        for (int a = 0; a < 4; ++a) {
+            const PrintedOp &answer = q1[1 + a];
+            QCOMPARE(answer.style.bold, a == 2);
+            QCOMPARE(answer.text.startsWith(QStringLiteral("\u2713 ")), a == 2);
+            QCOMPARE(answer.at.x(), a % 2 == 0 ? pageWidth / 3 : 2 * pageWidth / 3);
+        }
+        QCOMPARE(q1[0].style.bold, false);
+        QCOMPARE(q1[3].text, QStringLiteral("\u2713 C. R1c"));
+        const PrintedOp *q5 = &texts[7 + 4 * 6];
+        for (int a = 0; a < 4; ++a)
+            QVERIFY(!q5[1 + a].style.bold);
+        QCOMPARE(texts.back().text,
+                 QStringLiteral("1 C  2 B  3 B  4 B  5 ?  6 B  7 B  8 B  9 B  10 D"));
+        QVERIFY(texts.back().style.bold);
     }
 
     void aLongAnswerIsNeverPrintedOver()
