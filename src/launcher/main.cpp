@@ -29,7 +29,8 @@ bool canShowBox()
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform.startsWith("offscreen") || platform.startsWith("minimal"))
         return false;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 int report(int argc, char **argv, const QString &problem)
@@ -55,11 +56,17 @@ int main(int argc, char **argv)
         return report(argc, argv, prepared.problem);
 
     const QByteArray program = QFile::encodeName(installed(ZORVANEL_PROGRAM_FROM_BIN));
+    // The program works inside its folder; files named on the command line are the
+    // caller's, relative to where the command was given.
+    qputenv("ZORVANEL_STARTED_IN", QFile::encodeName(QDir::currentPath()));
     if (!QDir::setCurrent(workDir))
-        return report(argc, argv, QStringLiteral("Zorvanel cannot open the folder for its worksheets, %1.")
-                                      .arg(QDir::toNativeSeparators(workDir)));
+        return report(argc, argv,
+                      QStringLiteral("Zorvanel cannot open the folder for its worksheets, %1.")
+                          .arg(QDir::toNativeSeparators(workDir)));
     argv[0] = const_cast<char *>("zorvanel");
     execv(program.constData(), argv);
-    return report(argc, argv, QStringLiteral("Zorvanel cannot start %1: %2.")
-                                  .arg(QFile::decodeName(program), QString::fromLocal8Bit(std::strerror(errno))));
+    return report(
+        argc, argv,
+        QStringLiteral("Zorvanel cannot start %1: %2.")
+            .arg(QFile::decodeName(program), QString::fromLocal8Bit(std::strerror(errno))));
 }
