@@ -11,6 +11,7 @@ Services Services::real()
     services.webLink = std::make_unique<DesktopWebLink>();
     services.quit = [](int status) { QCoreApplication::exit(status); };
     services.printer = &PrinterDevice::defaultPrinter;
+    services.pdfFile = &PrinterDevice::pdfFile;
     services.random = std::make_unique<ClockRandomSource>();
     return services;
 }

@@ -34,19 +34,23 @@ WorksheetDraft draftOf(const QList<importrules::Verdict> &questions, const QStri
 
 QString titleBase(const QString &given, const QString &category, const QString &fileName)
 {
-    const auto kept = [](const QString &title, int length) {
-        return worksheetfile::keptTitle(title.simplified().left(length)).trimmed();
+    // An "&" would be shown as a comma, like one in a question.
+    const auto plain = [](QString title) {
+        return title.replace(u'&', QStringLiteral("and")).simplified();
+    };
+    const auto kept = [](const QString &title) {
+        return worksheetfile::keptTitle(title).trimmed();
     };
     // A title the teacher gave is used as given, or refused for them to mend.
     if (!given.isEmpty()) {
-        const QString title = kept(given, int(given.size()));
+        const QString title = kept(plain(given));
         return title.size() <= WorksheetDraft::titleLength && worksheetfile::canSaveUnder(title)
                    ? title
                    : QString();
     }
     for (const QString &candidate :
          {category.section(u'/', -1), QFileInfo(fileName).completeBaseName()}) {
-        const QString title = kept(candidate, WorksheetDraft::titleLength);
+        const QString title = kept(plain(candidate).left(WorksheetDraft::titleLength));
         if (!title.isEmpty() && worksheetfile::canSaveUnder(title))
             return title;
     }

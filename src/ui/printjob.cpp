@@ -8,13 +8,15 @@
 namespace {
 enum class Outcome { Printed, Failed, Cancelled };
 
-Outcome print(AppContext &context, const std::function<bool(PrintSurface &)> &printout)
+using DeviceMaker = std::function<std::unique_ptr<PrintDevice>()>;
+
+Outcome print(const DeviceMaker &makeDevice, const std::function<bool(PrintSurface &)> &printout)
 {
     // Measuring and sending can take a moment on a real printer.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Outcome outcome = Outcome::Cancelled;
     try {
-        std::unique_ptr<PrintDevice> device = context.services.printer();
+        std::unique_ptr<PrintDevice> device = makeDevice();
         if (!device) {
             outcome = Outcome::Failed;
         } else {
@@ -28,22 +30,38 @@ Outcome print(AppContext &context, const std::function<bool(PrintSurface &)> &pr
     QApplication::restoreOverrideCursor();
     return outcome;
 }
-} // namespace
 
-void runPrintJob(AppContext &context, const std::function<bool(PrintSurface &)> &printout,
-                 const QString &successMessage)
+void run(AppContext &context, const DeviceMaker &makeDevice,
+         const std::function<bool(PrintSurface &)> &printout, const QString &successMessage,
+         const QString &failureMessage)
 {
     Dialogs &dialogs = *context.services.dialogs;
-    switch (print(context, printout)) {
+    switch (print(makeDevice, printout)) {
     case Outcome::Printed:
         if (!successMessage.isEmpty())
             dialogs.inform(successMessage);
         break;
     case Outcome::Failed:
-        dialogs.inform(QStringLiteral("There was a problem printing to your printer."));
+        dialogs.inform(failureMessage);
         break;
     case Outcome::Cancelled:
         dialogs.inform(QStringLiteral("Printing has been cancelled."));
         break;
     }
+}
+} // namespace
+
+void runPrintJob(AppContext &context, const std::function<bool(PrintSurface &)> &printout,
+                 const QString &successMessage)
+{
+    run(context, context.services.printer, printout, successMessage,
+        QStringLiteral("There was a problem printing to your printer."));
+}
+
+void runPdfJob(AppContext &context, const QString &path,
+               const std::function<bool(PrintSurface &)> &printout, const QString &successMessage)
+{
+    run(
+        context, [&] { return context.services.pdfFile(path); }, printout, successMessage,
+        QStringLiteral("The PDF file %1 could not be written.").arg(path));
 }

@@ -13,3 +13,8 @@ class PrintSurface;
 // the screen that asked stays, ready to print again.
 void runPrintJob(AppContext &context, const std::function<bool(PrintSurface &)> &printout,
                  const QString &successMessage);
+
+// The same printout as a PDF file at a path, for sending on or printing elsewhere; the
+// file is there whole or not at all.
+void runPdfJob(AppContext &context, const QString &path,
+               const std::function<bool(PrintSurface &)> &printout, const QString &successMessage);

@@ -9,19 +9,28 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
+#include "worksheets/catalogueexchange.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetdraft.h"
 #include "worksheets/worksheetfile.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
 
 const QString CatalogueScreen::corruptedMessage =
     QStringLiteral("This worksheet seems to be corrupted.");
 
 namespace {
 const QColor deleteRed(255, 0, 0);
+const QString entryHint =
+    QStringLiteral("Right-click, or press the Menu key, to print it, print its answer key, save "
+                   "either as PDF, or export it.");
 
 QRectF slotPlace(int slot)
 {
@@ -60,6 +69,7 @@ CatalogueScreen::CatalogueScreen(AppContext &context)
                             colours::blue);
     controls::setBackColour(m_pageLabel, colours::white);
     buildEntries();
+    buildExchange();
 }
 
 void CatalogueScreen::buildEntries()
@@ -85,6 +95,124 @@ void CatalogueScreen::buildEntries()
     setSpokenHeading(QStringLiteral("Worksheets Catalogue"));
     setEscapeCommand(m_entries->at(exitEntry));
     connect(m_pageButtons, &ButtonArray::clicked, this, &CatalogueScreen::turnPage);
+}
+
+// "Import…" takes the gap between "Next Page >>" and "Exit", so every control of the
+// design keeps its place; the entries say what their menu holds when pointed at.
+void CatalogueScreen::buildExchange()
+{
+    m_import = new ButtonArray(client(), QStringLiteral("Label5"));
+    ButtonLabel *import = m_import->add(importCommand, QStringLiteral("Import\u2026"),
+                                        {9270, 7920, 1215, 495}, ButtonArray::commandLook(12));
+    import->setToolTip(QStringLiteral("Make worksheets from GIFT or Moodle XML question files. "
+                                      "You can also drop the files on the catalogue."));
+    connect(m_import, &ButtonArray::clicked, this,
+            [this] { afterImport(catalogueexchange::chooseAndImport(context())); });
+    for (int slot = 1; slot <= CataloguePages::slotCount; ++slot) {
+        ButtonLabel *entry = m_entries->at(slot);
+        entry->setContextMenuPolicy(Qt::CustomContextMenu);
+        entry->setToolTip(entryHint);
+        entry->setAccessibleDescription(entryHint);
+        connect(entry, &QWidget::customContextMenuRequested, this,
+                [this, slot](const QPoint &at) { showEntryMenu(slot, at); });
+    }
+    setAcceptDrops(true);
+}
+
+QMenu *CatalogueScreen::entryMenu(int slot)
+{
+    using catalogueexchange::Copy;
+    auto *menu = new QMenu(this);
+    // As large as the entries, so it reads on a projector too.
+    menu->setFont(m_entries->at(slot)->font());
+    const auto addAction = [this, menu, slot](const QString &text, auto act) {
+        menu->addAction(text, this, [this, slot, act] {
+            QuestionSet &set = context().state.questionSet;
+            if (readEntry(slot, set))
+                act(context(), set);
+        });
+    };
+    addAction(QStringLiteral("Print Worksheet"), [](AppContext &c, const QuestionSet &s) {
+        catalogueexchange::print(c, s, Copy::Worksheet);
+    });
+    addAction(QStringLiteral("Print Answer Key"), [](AppContext &c, const QuestionSet &s) {
+        catalogueexchange::print(c, s, Copy::AnswerKey);
+    });
+    menu->addSeparator();
+    addAction(QStringLiteral("Save Worksheet as PDF\u2026"),
+              [](AppContext &c, const QuestionSet &s) {
+                  catalogueexchange::saveAsPdf(c, s, Copy::Worksheet);
+              });
+    addAction(QStringLiteral("Save Answer Key as PDF\u2026"),
+              [](AppContext &c, const QuestionSet &s) {
+                  catalogueexchange::saveAsPdf(c, s, Copy::AnswerKey);
+              });
+    menu->addSeparator();
+    addAction(QStringLiteral("Export\u2026"), &catalogueexchange::exportWorksheet);
+    return menu;
+}
+
+void CatalogueScreen::showEntryMenu(int slot, const QPoint &at)
+{
+    QMenu *menu = entryMenu(slot);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_entries->at(slot)->mapToGlobal(at));
+}
+
+bool CatalogueScreen::readEntry(int slot, QuestionSet &set)
+{
+    if (worksheetfile::read(encodeCommas(m_entries->at(slot)->text()), set))
+        return true;
+    context().services.dialogs->inform(corruptedMessage);
+    return false;
+}
+
+void CatalogueScreen::importFiles(const QStringList &paths)
+{
+    afterImport(catalogueexchange::importFiles(context(), paths));
+}
+
+void CatalogueScreen::afterImport(const std::optional<WorksheetDraft> &leftOver)
+{
+    AppState &state = context().state;
+    state.worksheetIndex = WorksheetIndexFile().load();
+    showPage(CataloguePages::workPage(state.cataloguePage, state.worksheetIndex.count()));
+    if (!leftOver)
+        return;
+    Screens &screens = context().screens();
+    screens.touch<WizardScreen>()->setDraft(*leftOver);
+    screens.show<WizardScreen>();
+}
+
+namespace {
+// The question files among dropped URLs; nothing unless every one is one.
+QStringList droppedQuestionFiles(const QMimeData *data)
+{
+    QStringList paths;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile() || !catalogueexchange::isQuestionFileName(url.toLocalFile()))
+            return {};
+        paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+} // namespace
+
+void CatalogueScreen::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedQuestionFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CatalogueScreen::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = droppedQuestionFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended, so the program the files came from is not kept waiting
+    // while the teacher reads the report.
+    QTimer::singleShot(0, this, [this, paths] { importFiles(paths); });
 }
 
 void CatalogueScreen::load()

@@ -15,6 +15,10 @@ TestProgram::TestProgram()
     services.dialogs = std::move(dialogs);
     services.quit = [this](int status) { quits.append(status); };
     services.printer = [this] { return printer.device(); };
+    services.pdfFile = [this](const QString &path) {
+        pdfPaths.append(path);
+        return printer.device();
+    };
     auto random = std::make_unique<ScriptedRandom>();
     m_random = random.get();
     services.random = std::move(random);

@@ -36,6 +36,38 @@ struct ScriptedDialogs : Dialogs
         messages.append(question);
         return answer;
     }
+
+    // What the file dialogs give, and what they were asked.
+    QStringList filesToOpen;
+    QString fileToSave;
+    QStringList captions;
+    QStringList filters;
+    QStringList chooseFilesToOpen(const QString &caption, const QString &filter) override
+    {
+        captions.append(caption);
+        filters.append(filter);
+        return filesToOpen;
+    }
+    QString chooseFileToSave(const QString &caption, const QString &suggested,
+                             const QStringList &saveFilters) override
+    {
+        captions.append(caption);
+        suggestions.append(suggested);
+        filters.append(saveFilters);
+        return fileToSave;
+    }
+    QStringList suggestions;
+
+    struct Report
+    {
+        QString heading;
+        QStringList lines;
+    };
+    QList<Report> reports;
+    void showReport(const QString &heading, const QStringList &lines) override
+    {
+        reports.append({heading, lines});
+    }
 };
 
 // A program context over the test doubles, working in a fresh temporary folder.
@@ -50,6 +82,7 @@ public:
     ScriptedDialogs &dialogs() { return *m_dialogs; }
     ScriptedRandom &random() { return *m_random; }
     RecordingPrinter printer;
+    QStringList pdfPaths; // the PDF files asked for, printed on the same stand-in
     QList<int> quits;
     QString folder() const { return m_dir.path(); }
     // Writes a file (bytes as given) below the working folder, creating its folders.

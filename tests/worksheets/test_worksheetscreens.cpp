@@ -2,6 +2,7 @@
 #include "app/application.h"
 #include "pupil.h"
 #include "quiz/wronganswersscreen.h"
+#include "teacher.h"
 #include "ui/pictureview.h"
 #include "worksheetfixtures.h"
 #include "worksheets/cataloguescreen.h"
@@ -52,17 +53,6 @@ void typeDraft(WizardScreen *wizard, const WorksheetDraft &draft)
     }
 }
 
-QStringList shownEntries(CatalogueScreen *catalogue)
-{
-    QStringList titles;
-    for (int slot = 1; slot <= CataloguePages::slotCount; ++slot) {
-        ButtonLabel *label = catalogue->entries()->at(slot);
-        if (label->isVisibleTo(catalogue))
-            titles << label->text();
-    }
-    return titles;
-}
-
 bool pageButtonShown(CatalogueScreen *catalogue, int index)
 {
     return catalogue->pageButtons()->at(index)->isVisibleTo(catalogue);
@@ -71,53 +61,6 @@ bool pageButtonShown(CatalogueScreen *catalogue, int index)
 QString pageLabel(CatalogueScreen *catalogue)
 {
     return textOf<QLabel>(catalogue, QStringLiteral("Label4"));
-}
-
-// A teacher at the main menu, with the topic installed and an index listing `titles`,
-// each with a worksheet file.
-struct Teacher
-{
-    TestProgram program;
-    MainMenu *menu = nullptr;
-
-    explicit Teacher(const QStringList &titles = {})
-    {
-        program.writeFile(topicFile, topicSet(QStringLiteral("Tomas Verrin")));
-        program.writeFile(indexPath, indexBytes(titles));
-        for (const QString &title : titles)
-            program.writeFile(worksheetfile::path(title).replace(u'\\', u'/'),
-                              questionSetBytes(title));
-        menu = startProgram(program.context());
-    }
-
-    static QByteArray questionSetBytes(const QString &title)
-    {
-        QByteArray bytes;
-        for (const QString &line : questionSetLines(questionSetOf(completeDraft(title))))
-            bytes += windows1252::encode(line) + "\r\n";
-        return bytes;
-    }
-
-    Screens &screens() { return program.context().screens(); }
-    AppState &state() { return program.context().state; }
-    QStringList &messages() { return program.dialogs().messages; }
-    QWidget *focus() { return program.context().backdrop().focusWidget(); }
-
-    WizardScreen *openWizard()
-    {
-        click(menu->entries()->at(MainMenu::WizardEntry));
-        return screens().find<WizardScreen>();
-    }
-    CatalogueScreen *openCatalogue()
-    {
-        click(screens().find<MainMenu>()->entries()->at(MainMenu::CatalogueEntry));
-        return screens().find<CatalogueScreen>();
-    }
-};
-
-void clickEntry(CatalogueScreen *catalogue, int slot)
-{
-    click(catalogue->entries()->at(slot));
 }
 
 } // namespace

@@ -1,0 +1,110 @@
+#include "worksheets/catalogueexchange.h"
+
+#include "app/appcontext.h"
+#include "exchange/importreport.h"
+#include "exchange/worksheetexport.h"
+#include "exchange/worksheetimport.h"
+#include "quiz/worksheetprintout.h"
+#include "shell/publisher.h"
+#include "ui/printjob.h"
+#include "worksheets/worksheetindex.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace catalogueexchange {
+
+const QString questionFileFilter = QStringLiteral("Question files (*.gift *.txt *.xml)");
+
+namespace {
+std::function<bool(PrintSurface &)> printout(const QuestionSet &set, Copy copy)
+{
+    return [&set, copy](PrintSurface &surface) {
+        return copy == Copy::AnswerKey ? printAnswerKey(surface, publisher::programName, set)
+                                       : printWorksheet(surface, publisher::programName, set);
+    };
+}
+
+QString copyName(Copy copy)
+{
+    return copy == Copy::AnswerKey ? QStringLiteral("answer key") : QStringLiteral("worksheet");
+}
+
+// Where a file about this worksheet is first offered: the teacher's home, under its title.
+QString suggestedPath(const QuestionSet &set, const QString &ending)
+{
+    return QDir::home().filePath(set.title + ending);
+}
+} // namespace
+
+void print(AppContext &context, const QuestionSet &set, Copy copy)
+{
+    runPrintJob(context, printout(set, copy),
+                QStringLiteral("Your %1 is now printing.").arg(copyName(copy)));
+}
+
+void saveAsPdf(AppContext &context, const QuestionSet &set, Copy copy)
+{
+    const QString suffix =
+        copy == Copy::AnswerKey ? QStringLiteral(" answer key.pdf") : QStringLiteral(".pdf");
+    const QString path = context.services.dialogs->chooseFileToSave(
+        QStringLiteral("Save the %1 as PDF").arg(copyName(copy)), suggestedPath(set, suffix),
+        {QStringLiteral("PDF files (*.pdf)")});
+    if (path.isEmpty())
+        return;
+    runPdfJob(context, path, printout(set, copy),
+              QStringLiteral("The %1 has been saved as %2.").arg(copyName(copy), path));
+}
+
+void exportWorksheet(AppContext &context, const QuestionSet &set)
+{
+    Dialogs &dialogs = *context.services.dialogs;
+    const QString path = dialogs.chooseFileToSave(
+        QStringLiteral("Export the worksheet"), suggestedPath(set, QStringLiteral(".gift")),
+        {QStringLiteral("GIFT files (*.gift *.txt)"), QStringLiteral("Moodle XML files (*.xml)")});
+    if (path.isEmpty())
+        return;
+    const std::optional<worksheetexport::Format> format = worksheetexport::formatFor(path);
+    if (!format) {
+        dialogs.inform(
+            QStringLiteral("Please give the file a name ending in .gift, .txt or .xml."));
+        return;
+    }
+    QString problem;
+    dialogs.inform(worksheetexport::write(set, path, *format, &problem)
+                       ? QStringLiteral("The worksheet has been exported to %1.").arg(path)
+                       : problem);
+}
+
+bool isQuestionFileName(const QString &path)
+{
+    return worksheetexport::formatFor(path).has_value();
+}
+
+std::optional<WorksheetDraft> chooseAndImport(AppContext &context)
+{
+    const QStringList paths = context.services.dialogs->chooseFilesToOpen(
+        QStringLiteral("Import questions"), questionFileFilter);
+    return paths.isEmpty() ? std::nullopt : importFiles(context, paths);
+}
+
+std::optional<WorksheetDraft> importFiles(AppContext &context, const QStringList &paths)
+{
+    std::optional<WorksheetDraft> leftOver;
+    QStringList lines;
+    for (const QString &path : paths) {
+        const worksheetimport::Report report =
+            worksheetimport::importFile(path, QString(), WorksheetIndexFile());
+        // One wizard can take the questions left over from one file only.
+        const bool toWizard = !leftOver && report.leftOverDraft;
+        lines << QFileInfo(path).fileName() + u':';
+        lines << importreport::lines(report, toWizard ? importreport::LeftOver::OpenInWizard
+                                                      : importreport::LeftOver::NotSaved);
+        if (toWizard)
+            leftOver = report.leftOverDraft;
+    }
+    context.services.dialogs->showReport(QStringLiteral("What the import brought in:"), lines);
+    return leftOver;
+}
+
+} // namespace catalogueexchange

@@ -1,0 +1,190 @@
+// The catalogue's printouts, PDF files, exports and imports, as a teacher reaches them.
+#include "app/application.h"
+#include "exchange/questionfile.h"
+#include "quiz/worksheetprintout.h"
+#include "teacher.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+
+namespace {
+
+const QString corrupted = QStringLiteral("This worksheet seems to be corrupted.");
+
+// Runs the entry's menu command with that text, as a click on it would.
+bool choose(CatalogueScreen *catalogue, int slot, const QString &command)
+{
+    std::unique_ptr<QMenu> menu(catalogue->entryMenu(slot));
+    for (QAction *action : menu->actions()) {
+        if (action->text() == command) {
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList commands(CatalogueScreen *catalogue)
+{
+    std::unique_ptr<QMenu> menu(catalogue->entryMenu(1));
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text();
+    }
+    return texts;
+}
+
+QByteArray giftOf(int usable)
+{
+    QByteArray file = "$CATEGORY: $course$/top/Braille\n\n::TF:: Blind? {T}\n\n";
+    for (int q = 1; q <= usable; ++q)
+        file +=
+            QStringLiteral("Question %1?{=right ~wrong a ~wrong b ~wrong c}\n\n").arg(q).toUtf8();
+    return file;
+}
+
+QMimeData *filesMime(const QStringList &paths)
+{
+    auto *mime = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    mime->setUrls(urls);
+    return mime;
+}
+
+} // namespace
+
+class CatalogueExchangeTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void theEntryMenuPrintsSavesAndExports()
+    {
+        Teacher teacher({QStringLiteral("Birds")});
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        QCOMPARE(commands(catalogue),
+                 (QStringList{"Print Worksheet", "Print Answer Key", "Save Worksheet as PDF\u2026",
+                              "Save Answer Key as PDF\u2026", "Export\u2026"}));
+        RecordingPrinter &printer = teacher.program.printer;
+
+        QVERIFY(choose(catalogue, 1, QStringLiteral("Print Answer Key")));
+        QCOMPARE(teacher.messages().takeLast(), QStringLiteral("Your answer key is now printing."));
+        QVERIFY(printer.documents.back().sent);
+        QuestionSet set;
+        QVERIFY(worksheetfile::read(QStringLiteral("Birds"), set));
+        QCOMPARE(printer.documents.back().texts().back().text, answerLetters(set));
+        QCOMPARE(printer.documents.back().texts().at(4).text, QStringLiteral("Zorvanel"));
+
+        ScriptedDialogs &dialogs = teacher.program.dialogs();
+        const QString pdf = teacher.program.folder() + QStringLiteral("/Birds.pdf");
+        dialogs.fileToSave = pdf;
+        QVERIFY(choose(catalogue, 1, QStringLiteral("Save Worksheet as PDF\u2026")));
+        QCOMPARE(teacher.program.pdfPaths, QStringList{pdf});
+        QVERIFY(dialogs.suggestions.last().endsWith(QStringLiteral("/Birds.pdf")));
+        QCOMPARE(printer.documents.size(), size_t(2));
+        QVERIFY(!printer.documents.back().texts().back().style.bold);
+
+        const QString xml = teacher.program.folder() + QStringLiteral("/out.xml");
+        dialogs.fileToSave = xml;
+        QVERIFY(choose(catalogue, 1, QStringLiteral("Export\u2026")));
+        QCOMPARE(teacher.messages().takeLast(),
+                 QStringLiteral("The worksheet has been exported to %1.").arg(xml));
+        const questionfile::Reading back = questionfile::read(xml);
+        QCOMPARE(back.questions.size(), 10);
+        QCOMPARE(back.questions.at(3).text, set.question(4).text);
+
+        // Cancelling either file dialog does nothing at all.
+        dialogs.fileToSave.clear();
+        const qsizetype told = teacher.messages().size();
+        QVERIFY(choose(catalogue, 1, QStringLiteral("Export\u2026")));
+        QVERIFY(choose(catalogue, 1, QStringLiteral("Save Answer Key as PDF\u2026")));
+        QCOMPARE(teacher.messages().size(), told);
+        QCOMPARE(printer.documents.size(), size_t(2));
+    }
+
+    void aWorksheetWhoseFileIsGoneIsCorruptedFromTheMenu()
+    {
+        Teacher teacher({QStringLiteral("Birds")});
+        QVERIFY(QFile::remove(teacher.program.folder() + QStringLiteral("/multiple/Birds.txt")));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        QVERIFY(choose(catalogue, 1, QStringLiteral("Print Worksheet")));
+        QCOMPARE(teacher.messages(), QStringList{corrupted});
+        QVERIFY(teacher.program.printer.documents.empty());
+    }
+
+    void theMenuKeyOpensTheEntryMenu()
+    {
+        Teacher teacher({QStringLiteral("Birds")});
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        ButtonLabel *entry = catalogue->entries()->at(1);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                                  entry->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(entry, &menuKey);
+        QMenu *menu = catalogue->findChild<QMenu *>();
+        QVERIFY(menu && menu->isVisible());
+        menu->close();
+    }
+
+    void importReportsInFullThenOpensTheLeftOverInTheWizard()
+    {
+        Teacher teacher({QStringLiteral("Birds")});
+        const QString file = teacher.program.folder() + QStringLiteral("/bank.gift");
+        QVERIFY(writeBytes(file, giftOf(13)));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        ScriptedDialogs &dialogs = teacher.program.dialogs();
+        dialogs.filesToOpen = QStringList{file};
+        click(catalogue->importButton()->at(CatalogueScreen::importCommand));
+
+        QCOMPARE(dialogs.filters.last(), QStringLiteral("Question files (*.gift *.txt *.xml)"));
+        QCOMPARE(dialogs.reports.size(), 1);
+        QCOMPARE(dialogs.reports.last().lines,
+                 (QStringList{"bank.gift:", "Saved \"Braille\" with 10 questions.",
+                              "Skipped \"TF\": it is a true or false question.",
+                              "3 questions left over, too few for a worksheet of ten: they open "
+                              "in the wizard for you to finish."}));
+        QCOMPARE(shownEntries(catalogue), (QStringList{"Birds", "Braille"}));
+        WizardScreen *wizard = teacher.screens().find<WizardScreen>();
+        QVERIFY(wizard && wizard->isVisible());
+        QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text1")), QStringLiteral("Braille 2"));
+        QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text2(2)")),
+                 QStringLiteral("Question 13?"));
+        QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text2(3)")), QString());
+    }
+
+    void aDroppedQuestionFileIsImported()
+    {
+        Teacher teacher;
+        const QString file = teacher.program.folder() + QStringLiteral("/bank.txt");
+        QVERIFY(writeBytes(file, giftOf(10)));
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+
+        std::unique_ptr<QMimeData> picture(filesMime({teacher.program.folder() + "/map.png"}));
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, picture.get(), Qt::LeftButton,
+                                Qt::NoModifier);
+        QApplication::sendEvent(catalogue, &refused);
+        QVERIFY(!refused.isAccepted());
+
+        std::unique_ptr<QMimeData> questions(filesMime({file}));
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, questions.get(), Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(catalogue, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, questions.get(), Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(catalogue, &drop);
+        QTRY_COMPARE(shownEntries(catalogue), QStringList{"Braille"});
+        QCOMPARE(teacher.program.dialogs().reports.size(), 1);
+        QVERIFY(!teacher.screens().find<WizardScreen>());
+    }
+};
+
+QTEST_MAIN(CatalogueExchangeTest)
+#include "test_catalogueexchange.moc"
