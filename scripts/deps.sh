@@ -8,7 +8,7 @@ zorvanel_build_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libuemf-dev
-  fonts-wine fonts-liberation
+  fonts-wine fonts-liberation fonts-dejavu-core
   dpkg-dev file
 )
 

@@ -22,7 +22,7 @@ diff "$scratch/installed" "$scratch/packaged" >"$scratch/diff" ||
   { fail "the package's files differ from the install (< installed, > packaged)"; cat "$scratch/diff"; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in fonts-wine fonts-liberation libqt6widgets6 libqt6printsupport6 libc6; do
+for needed in fonts-wine fonts-liberation fonts-dejavu-core libqt6widgets6 libqt6printsupport6 libc6; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 
