@@ -14,8 +14,8 @@ const QString tick = QStringLiteral("\u2713 ");
 
 enum class Copy { Pupils, Key };
 
-// An answer as printed: its letter and text, and on the key the right one in bold behind
-// a tick.
+// An answer as printed: its letter and text, and on the key the right one in bold with a
+// tick before its column, so the letters stay in line.
 struct Choice
 {
     QString text;
@@ -26,12 +26,16 @@ Choice choiceOf(const Question &question, int answer, Copy copy)
 {
     const QString text = QChar(u'A' + answer) + QStringLiteral(". ") + question.answers.at(answer);
     const bool marked = copy == Copy::Key && question.correctChoice() == answer + 1;
-    return {marked ? tick + text : text, marked};
+    return {text, marked};
 }
 
-void printChoice(PrintSurface &surface, const Choice &choice, PrintSurface::LineEnd end)
+void printChoice(PrintSurface &surface, const Choice &choice, double column,
+                 PrintSurface::LineEnd end)
 {
     surface.setBold(choice.marked);
+    surface.setX(choice.marked ? column - surface.textWidth(tick) : column);
+    if (choice.marked)
+        surface.print(tick, PrintSurface::KeepLine);
     surface.print(choice.text, end);
     surface.setBold(false);
 }
@@ -42,12 +46,13 @@ void printChoice(PrintSurface &surface, const Choice &choice, PrintSurface::Line
 void printAnswerPair(PrintSurface &surface, const Choice &first, const Choice &second)
 {
     const double secondColumn = 2 * surface.pageWidth() / 3;
-    surface.setX(surface.pageWidth() / 3);
-    printChoice(surface, first, PrintSurface::KeepLine);
-    if (surface.x() > secondColumn)
+    printChoice(surface, first, surface.pageWidth() / 3, PrintSurface::KeepLine);
+    // The second answer's tick needs room too.
+    const double secondStart =
+        second.marked ? secondColumn - surface.textWidth(tick) : secondColumn;
+    if (surface.x() > secondStart)
         surface.print(QString());
-    surface.setX(secondColumn);
-    printChoice(surface, second, PrintSurface::EndLine);
+    printChoice(surface, second, secondColumn, PrintSurface::EndLine);
 }
 
 void printQuestion(PrintSurface &surface, int number, const Question &question, Copy copy)

@@ -256,20 +256,26 @@ private slots:
         PrintSurface surface(*device);
         QVERIFY(printAnswerKey(surface, QStringLiteral("Geography"), set));
         const std::vector<PrintedOp> texts = printer.documents.back().texts();
-        QCOMPARE(texts.size(), size_t(7 + 10 * 6 + 1));
+        // The worksheet's texts, a tick for each of nine valid right answers, the letters.
+        QCOMPARE(texts.size(), size_t(7 + 10 * 6 + 9 + 1));
         QCOMPARE(texts[4].text, QStringLiteral("Geography"));
+        const QString tick = QStringLiteral("\u2713 ");
+        // Question 1: its text, A, B, the tick, C, D.
         const PrintedOp *q1 = &texts[7];
-        for (int a = 0; a < 4; ++a) {
-            const PrintedOp &answer = q1[1 + a];
-            QCOMPARE(answer.style.bold, a == 2);
-            QCOMPARE(answer.text.startsWith(QStringLiteral("\u2713 ")), a == 2);
-            QCOMPARE(answer.at.x(), a % 2 == 0 ? pageWidth / 3 : 2 * pageWidth / 3);
-        }
-        QCOMPARE(q1[0].style.bold, false);
-        QCOMPARE(q1[3].text, QStringLiteral("\u2713 C. R1c"));
-        const PrintedOp *q5 = &texts[7 + 4 * 6];
-        for (int a = 0; a < 4; ++a)
-            QVERIFY(!q5[1 + a].style.bold);
+        QCOMPARE(q1[3].text, tick);
+        QCOMPARE(q1[4].text, QStringLiteral("C. R1c"));
+        QVERIFY(q1[3].style.bold && q1[4].style.bold);
+        QCOMPARE(q1[3].at.y(), q1[4].at.y());
+        // The letters stay in their column; the tick stands before it.
+        QCOMPARE(q1[4].at.x(), pageWidth / 3);
+        QCOMPARE(q1[3].at.x() + width(12, tick), pageWidth / 3);
+        for (const int plain : {0, 1, 2, 5})
+            QVERIFY(!q1[plain].style.bold);
+        // Question 5 has no right answer to mark.
+        const PrintedOp *q5 = &texts[7 + 4 * 7];
+        QCOMPARE(q5[0].text.left(10), QStringLiteral("Question 5"));
+        for (int a = 1; a <= 4; ++a)
+            QVERIFY(!q5[a].style.bold && q5[a].text != tick);
         QCOMPARE(texts.back().text,
                  QStringLiteral("1 C  2 B  3 B  4 B  5 ?  6 B  7 B  8 B  9 B  10 D"));
         QVERIFY(texts.back().style.bold);
