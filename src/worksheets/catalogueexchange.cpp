@@ -9,6 +9,7 @@
 #include "ui/printjob.h"
 #include "worksheets/worksheetindex.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -92,6 +93,8 @@ std::optional<WorksheetDraft> importFiles(AppContext &context, const QStringList
 {
     std::optional<WorksheetDraft> leftOver;
     QStringList lines;
+    // A large question bank takes a moment to read and save.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     for (const QString &path : paths) {
         const worksheetimport::Report report =
             worksheetimport::importFile(path, QString(), WorksheetIndexFile());
@@ -103,6 +106,7 @@ std::optional<WorksheetDraft> importFiles(AppContext &context, const QStringList
         if (toWizard)
             leftOver = report.leftOverDraft;
     }
+    QApplication::restoreOverrideCursor();
     context.services.dialogs->showReport(QStringLiteral("What the import brought in:"), lines);
     return leftOver;
 }
