@@ -2,9 +2,12 @@
 
 #include "exchange/importrules.h"
 #include "exchange/questionfile.h"
+#include "platform/contentpath.h"
+#include "quiz/commas.h"
 #include "worksheets/worksheetfile.h"
 #include "worksheets/worksheetindex.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace worksheetimport {
@@ -102,8 +105,14 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
             return report;
         }
         const QString title = freeTitle(base, n, taken);
+        const QString file = resolveContentPath(worksheetfile::path(encodeCommas(title)));
+        const bool fileWasThere = QFileInfo::exists(file);
         const WorksheetSave save = genWork(draftOf(ten, title), indexFile);
         if (!save.saved) {
+            // The worksheet is written before its index entry; one the index then refused
+            // would be a worksheet the catalogue cannot list.
+            if (!fileWasThere)
+                QFile::remove(file);
             report.problem =
                 QStringLiteral("\"%1\" could not be saved, and the import stopped there.")
                     .arg(title);

@@ -1,0 +1,222 @@
+// The command line run in-process on a working folder: what it prints, what it writes and
+// the exit status a script sees.
+#include "app/commandline.h"
+#include "exchange/worksheetimport.h"
+#include "testfiles.h"
+#include "worksheets/worksheetdraft.h"
+#include "worksheets/worksheetindex.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QStringList out;
+    QStringList err;
+};
+
+Outcome run(const QStringList &arguments)
+{
+    QString out;
+    QString err;
+    Outcome outcome;
+    {
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        outcome.status = commandline::run(QStringList{QStringLiteral("zorvanel")} + arguments,
+                                          outStream, errStream);
+    }
+    outcome.out = out.split(u'\n', Qt::SkipEmptyParts);
+    outcome.err = err.split(u'\n', Qt::SkipEmptyParts);
+    return outcome;
+}
+
+QByteArray giftOf(int usable)
+{
+    QByteArray file = "::TF:: Blind? {T}\n\n";
+    for (int q = 1; q <= usable; ++q)
+        file += QByteArray("Question %1?{=right %1 ~wrong a ~wrong b ~wrong c}\n\n")
+                    .replace("%1", QByteArray::number(q));
+    return file;
+}
+
+// A saved worksheet whose right answers run A, B, C, D, A and so on.
+bool addWorksheet(const QString &title, const QString &answer = QStringLiteral("answer"))
+{
+    WorksheetDraft draft;
+    draft.title = title;
+    for (int q = 0; q < WorksheetDraft::questionCount; ++q) {
+        draft.questions.at(q) = QStringLiteral("Question %1?").arg(q + 1);
+        for (int a = 0; a < WorksheetDraft::answersPerQuestion; ++a)
+            draft.answers.at(WorksheetDraft::answerIndex(q, a)) = answer + QString::number(a);
+        draft.ticks.at(WorksheetDraft::answerIndex(q, q % 4)) = true;
+    }
+    return genWork(draft, WorksheetIndexFile()).saved;
+}
+
+bool emptyIndex()
+{
+    return writeBytes(QStringLiteral("multiple/track.txt"), " 0 \r\n");
+}
+
+} // namespace
+
+class CommandLineTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { qunsetenv("ZORVANEL_STARTED_IN"); }
+
+    void importReportsEachWorksheet()
+    {
+        WorkingFolder folder;
+        QVERIFY(emptyIndex());
+        QVERIFY(writeBytes(QStringLiteral("q.gift"), giftOf(23)));
+        const Outcome outcome = run({"--import", "q.gift", "--title", "Birds"});
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.err, QStringList());
+        QCOMPARE(outcome.out.size(), 4);
+        QCOMPARE(outcome.out.at(0), QStringLiteral("Saved \"Birds\" with 10 questions."));
+        QCOMPARE(outcome.out.at(1), QStringLiteral("Saved \"Birds 2\" with 10 questions."));
+        QVERIFY2(outcome.out.at(2).startsWith(QStringLiteral("Skipped \"TF\": ")),
+                 qPrintable(outcome.out.at(2)));
+        QCOMPARE(
+            outcome.out.at(3),
+            QStringLiteral("3 questions left over, too few for a worksheet of ten: not saved."));
+        QCOMPARE(WorksheetIndexFile().load().titles, (QStringList{"Birds", "Birds 2"}));
+        QVERIFY(QFile::exists(QStringLiteral("multiple/Birds 2.txt")));
+    }
+
+    void exitStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("withIndex");
+        QTest::addColumn<int>("status");
+
+        QTest::newRow("too few usable") << QStringList{"--import", "few.gift"} << true << 1;
+        QTest::newRow("an empty file") << QStringList{"--import", "empty.gift"} << true << 1;
+        QTest::newRow("a missing file") << QStringList{"--import", "none.gift"} << true << 1;
+        QTest::newRow("list, no index") << QStringList{"--list"} << false << 1;
+        QTest::newRow("export, unknown title")
+            << QStringList{"--export", "Fish", "out.xml"} << true << 1;
+        QTest::newRow("GIFT cannot hold ->")
+            << QStringList{"--export", "Arrows", "out.gift"} << true << 1;
+        QTest::newRow("key, unknown title")
+            << QStringList{"--print-answer-key", "Fish", "--pdf", "k.pdf"} << true << 1;
+        QTest::newRow("export to .doc") << QStringList{"--export", "Birds", "out.doc"} << true << 2;
+        QTest::newRow("export to two files")
+            << QStringList{"--export", "Birds", "a.xml", "b.xml"} << true << 2;
+        QTest::newRow("print, no --pdf") << QStringList{"--print-worksheet", "Birds"} << true << 2;
+        QTest::newRow("--pdf alone") << QStringList{"--pdf", "k.pdf"} << true << 2;
+        QTest::newRow("two tasks") << QStringList{"--list", "--import", "few.gift"} << true << 2;
+        QTest::newRow("no task") << QStringList{"--"} << true << 2;
+        QTest::newRow("--title, no --import") << QStringList{"--list", "--title", "X"} << true << 2;
+        QTest::newRow("import, no file") << QStringList{"--import"} << true << 2;
+        QTest::newRow("list, a stray file") << QStringList{"--list", "x"} << true << 2;
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << true << 2;
+    }
+    void exitStatus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, withIndex);
+        QFETCH(int, status);
+        WorkingFolder folder;
+        QVERIFY(emptyIndex());
+        QVERIFY(addWorksheet(QStringLiteral("Birds")));
+        QVERIFY(addWorksheet(QStringLiteral("Arrows"), QStringLiteral("a->")));
+        QVERIFY(writeBytes(QStringLiteral("few.gift"), giftOf(9)));
+        QVERIFY(writeBytes(QStringLiteral("empty.gift"), QByteArray()));
+        if (!withIndex)
+            QVERIFY(QFile::remove(QStringLiteral("multiple/track.txt")));
+        const QStringList before = QDir().entryList(QDir::Files);
+
+        const Outcome outcome = run(arguments);
+        QCOMPARE(outcome.status, status);
+        // One reason; a wrong command line adds where to find the options.
+        QCOMPARE(outcome.err.size(), status);
+        QVERIFY2(outcome.err.at(0).startsWith(QStringLiteral("zorvanel: ")),
+                 qPrintable(outcome.err.at(0)));
+        QCOMPARE(QDir().entryList(QDir::Files), before);
+        QCOMPARE(WorksheetIndexFile().load().titles.size(), withIndex ? 2 : 0);
+    }
+
+    void helpListsEveryOption()
+    {
+        const Outcome outcome = run({"--help"});
+        QCOMPARE(outcome.status, 0);
+        const QString help = outcome.out.join(u'\n');
+        for (const char *option : {"--import", "--title", "--export", "--print-worksheet",
+                                   "--print-answer-key", "--pdf", "--list", "--help"})
+            QVERIFY2(help.contains(QLatin1String(option)), option);
+    }
+
+    void listShowsTitlesAsTyped()
+    {
+        WorkingFolder folder;
+        QVERIFY(
+            writeBytes(QStringLiteral("multiple/track.txt"), " 2 \r\nBirds\r\nSalt& pepper\r\n"));
+        const Outcome outcome = run({"--list"});
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out, (QStringList{"Birds", "Salt, pepper"}));
+    }
+
+    void exportReadsBackTheSame_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("GIFT") << "out.gift";
+        QTest::newRow("XML") << "out.XML";
+    }
+    void exportReadsBackTheSame()
+    {
+        QFETCH(QString, file);
+        WorkingFolder folder;
+        QVERIFY(emptyIndex());
+        QVERIFY(addWorksheet(QStringLiteral("Salt, pepper"), QStringLiteral("{=~#} ")));
+        const QByteArray original = fileBytes(QStringLiteral("multiple/Salt& pepper.txt"));
+        // Relative names are the caller's, not the working folder's.
+        QTemporaryDir caller;
+        qputenv("ZORVANEL_STARTED_IN", QFile::encodeName(caller.path()));
+        const Outcome outcome = run({"--export", "Salt, pepper", file});
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out, QStringList{"Wrote \"Salt, pepper\" to " + file + "."});
+        QVERIFY(!QFile::exists(file));
+
+        QVERIFY(folder.renew());
+        QVERIFY(emptyIndex());
+        const worksheetimport::Report report =
+            worksheetimport::importFile(caller.filePath(file), QString(), WorksheetIndexFile());
+        QCOMPARE(report.saved.size(), 1);
+        QCOMPARE(report.saved.at(0).title, QStringLiteral("Salt, pepper"));
+        QCOMPARE(fileBytes(QStringLiteral("multiple/Salt& pepper.txt")), original);
+    }
+
+    void answerKeyToPdf()
+    {
+        WorkingFolder folder;
+        QVERIFY(emptyIndex());
+        QVERIFY(addWorksheet(QStringLiteral("Birds")));
+        const Outcome outcome = run({"--print-answer-key", "Birds", "--pdf", "key.pdf"});
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out, QStringList{"Wrote the answer key of \"Birds\" to key.pdf."});
+        QVERIFY(fileBytes(QStringLiteral("key.pdf")).startsWith("%PDF"));
+        QCOMPARE(QDir().entryList(QDir::Files), QStringList{"key.pdf"});
+
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QProcess text;
+        text.start(pdftotext, {QStringLiteral("key.pdf"), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        QVERIFY2(page.contains(QStringLiteral("1 A 2 B 3 C 4 D 5 A")), qPrintable(page));
+    }
+};
+
+QTEST_MAIN(CommandLineTest)
+#include "test_commandline.moc"
