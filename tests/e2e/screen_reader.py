@@ -44,6 +44,11 @@ TIMELINE = [
 ]
 YEARS = ["1809", "1812", "1821", "1852", "1932", "1952"]  # top to bottom
 
+# The worksheet screen_reader.sh imports before the program starts, and its menu.
+WORKSHEET = "Braille sample"
+WORKSHEET_MENU = ["Print Worksheet", "Print Answer Key", "Save Worksheet as PDF\u2026",
+                  "Save Answer Key as PDF\u2026", "Export\u2026"]
+
 
 class StepFailed(Exception):
     pass
@@ -216,6 +221,32 @@ class Program:
             front = self.front()
             return front if front is not None and find(front, predicate) else None
         return poll(probe, timeout)
+
+
+class FocusWatch:
+    """What the focus moves onto, as the program announces it: the way to follow the focus
+    into windows the tree does not list, such as popup menus."""
+
+    def __init__(self):
+        self.focused = []
+        self.listener = Atspi.EventListener.new(self._on_event)
+        self.listener.register("object:state-changed:focused")
+
+    def _on_event(self, event):
+        if event.detail1:
+            self.focused.append(event.source)
+
+    def wait(self, predicate, timeout):
+        def probe():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return next((acc for acc in self.focused if predicate(acc)), None)
+        found = poll(probe, timeout, 0.05)
+        self.focused.clear()
+        return found
+
+    def stop(self):
+        self.listener.deregister("object:state-changed:focused")
 
 
 def key(name_of_key):
@@ -475,12 +506,42 @@ class Scenario:
         found = re.search(r"beside (\d{4})", description(focus)) if focus else None
         return found.group(1) if found else None
 
+    # e. The teacher's catalogue: a worksheet's menu, and the import command.
+    def catalogue(self):
+        self.press_on(named("Exit"), "the topic's 'Exit'")
+        self.expect_front(named("Worksheet Catalogue", ["push button"]), "the main menu")
+        self.press_on(named("Worksheet Catalogue"), "'Worksheet Catalogue'")
+        front = self.expect_front(named("Import\u2026", ["push button"]), "the catalogue's 'Import\u2026'")
+        self.show("the catalogue as read", front)
+        entry = tab_to_name(self.program, WORKSHEET)
+        if "answer key" not in description(entry):
+            self.problem(f"the worksheet's description does not tell of its menu: {description(entry)!r}")
+        # A popup menu is no child of the application in the tree: a screen reader learns of
+        # it from the focus moving onto its items, and so does this step.
+        watch = FocusWatch()
+        key("Menu")
+        # The menu opens with nothing chosen; Down chooses its first command.
+        time.sleep(0.5)
+        key("Down")
+        item = watch.wait(lambda acc: role(acc) == "menu item", 5)
+        if item is None:
+            raise StepFailed("the Menu key on a worksheet put the focus on no menu item")
+        items = [name(a) for a in children(item.get_parent()) if role(a) == "menu item"]
+        if items != WORKSHEET_MENU:
+            self.problem(f"the worksheet's menu reads {items}, not {WORKSHEET_MENU}")
+        key("Escape")
+        if watch.wait(lambda acc: name(acc) == WORKSHEET, 5) is None:
+            self.problem("Escape did not bring the focus back from the menu to the worksheet")
+        watch.stop()
+        tab_to_name(self.program, "Import\u2026")
+
     def all(self):
         if not self.run("a. main menu to the topic", self.main_menu):
             return
         for step, body in [("b. the quiz with every answer right", self.quiz),
                            ("c. the Braille cipher", self.cipher),
-                           ("d. the Braille timeline", self.timeline)]:
+                           ("d. the Braille timeline", self.timeline),
+                           ("e. the worksheet catalogue", self.catalogue)]:
             if not self.hub_is_front() and not self.back_to_hub():
                 self.results.append((step, ["not run: the topic could not be reached again"]))
                 print(f"{step}\n  not run: the topic could not be reached again")
@@ -518,7 +579,7 @@ def main():
             print(f"         {problem}")
         failed = failed or bool(problems)
     ran = len(scenario.results)
-    if ran < 4:
+    if ran < 5:
         print(f"  the steps after {scenario.results[-1][0]!r} were not run")
         failed = True
     return 1 if failed else 0

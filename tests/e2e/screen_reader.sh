@@ -77,6 +77,17 @@ echo "accessibility bus at $a11y, registry up"
 
 # Qt's bridge follows the setting above; the variable makes sure of it, since a bridge that
 # stayed off would only show as a skip.
+# A working folder of its own, holding one worksheet the program's command line imports.
+work=$runtime/work
+mkdir -p "$work/multiple"
+for entry in "$content"/*; do [ "$(basename "$entry")" = multiple ] || ln -s "$(realpath "$entry")" "$work/"; done
+cp "$content"/multiple/* "$work/multiple/"
+{ echo '$CATEGORY: $course$/top/Braille sample'; echo
+  for q in 1 2 3 4 5 6 7 8 9 10; do printf 'Question %s?{=right ~wrong a ~wrong b ~wrong c}\n\n' "$q"; done
+} >"$work/sample.gift"
+(cd "$work" && "$program" --import sample.gift >/dev/null) || { echo "FAIL: the worksheet could not be imported"; exit 1; }
+content=$work
+
 (cd "$content" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$program") & app=$!
 pids+=("$app")
 
