@@ -33,6 +33,11 @@ WorksheetDraft draftOf(const QList<importrules::Verdict> &questions, const QStri
     return draft;
 }
 
+QString fileOf(const QString &title)
+{
+    return resolveContentPath(worksheetfile::path(encodeCommas(title)));
+}
+
 } // namespace
 
 QString titleBase(const QString &given, const QString &category, const QString &fileName)
@@ -73,6 +78,20 @@ QString freeTitle(const QString &base, int n, const QStringList &taken)
     }
 }
 
+namespace {
+// A worksheet removed from the catalogue keeps its file, so a title is free only when
+// neither the index lists it nor a file holds it: an import never overwrites a worksheet.
+QString unusedTitle(const QString &base, int n, QStringList &taken)
+{
+    for (;;) {
+        const QString title = freeTitle(base, n, taken);
+        if (!QFileInfo::exists(fileOf(title)))
+            return title;
+        taken.append(title);
+    }
+}
+} // namespace
+
 Report importQuestions(const QList<exchange::Question> &questions, const QString &base,
                        const WorksheetIndexFile &indexFile)
 {
@@ -96,23 +115,21 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
         return report;
     }
     QStringList taken = indexFile.load().titles;
+    int listed = int(taken.size());
     int n = 1;
     while (usable.size() >= WorksheetDraft::questionCount) {
         const QList<importrules::Verdict> ten = usable.mid(0, WorksheetDraft::questionCount);
-        if (taken.size() >= WorksheetIndex::capacity) {
+        if (listed >= WorksheetIndex::capacity) {
             report.problem = QStringLiteral("The catalogue is full: it holds %1 worksheets.")
                                  .arg(WorksheetIndex::capacity);
             return report;
         }
-        const QString title = freeTitle(base, n, taken);
-        const QString file = resolveContentPath(worksheetfile::path(encodeCommas(title)));
-        const bool fileWasThere = QFileInfo::exists(file);
+        const QString title = unusedTitle(base, n, taken);
         const WorksheetSave save = genWork(draftOf(ten, title), indexFile);
         if (!save.saved) {
             // The worksheet is written before its index entry; one the index then refused
             // would be a worksheet the catalogue cannot list.
-            if (!fileWasThere)
-                QFile::remove(file);
+            QFile::remove(fileOf(title));
             report.problem =
                 QStringLiteral("\"%1\" could not be saved, and the import stopped there.")
                     .arg(title);
@@ -120,12 +137,13 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
         }
         report.saved.append({save.savedTitle, WorksheetDraft::questionCount});
         taken.append(save.savedTitle);
+        ++listed;
         usable.remove(0, WorksheetDraft::questionCount);
         ++n;
     }
     report.leftOver = int(usable.size());
     if (!usable.isEmpty())
-        report.leftOverDraft = draftOf(usable, freeTitle(base, n, taken));
+        report.leftOverDraft = draftOf(usable, unusedTitle(base, n, taken));
     return report;
 }
 

@@ -29,21 +29,35 @@ private slots:
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("the teacher's") << "Birds" << "$course$/Braille" << "Birds";
-        QTest::newRow("an ampersand in words") << "Rivers, Lakes & Seas" << "" << "Rivers, Lakes and Seas";
-        QTest::newRow("the category's last part") << "" << "$course$/Inventors/Braille" << "Braille";
-        QTest::newRow("the file's name") << "" << "" << "braille quiz";
-        QTest::newRow("a long category, shortened") << "" << "Top/" + QString(40, u'x') << QString(25, u'x');
-        QTest::newRow("a teacher's title too long") << QString(26, u'y') << "" << "";
-        QTest::newRow("a teacher's title that names no file") << "a/b" << "" << "";
+        QTest::newRow("the teacher's") << "Birds"
+                                       << "$course$/Braille"
+                                       << "Birds";
+        QTest::newRow("an ampersand in words") << "Rivers, Lakes & Seas"
+                                               << ""
+                                               << "Rivers, Lakes and Seas";
+        QTest::newRow("the category's last part") << ""
+                                                  << "$course$/Inventors/Braille"
+                                                  << "Braille";
+        QTest::newRow("the file's name") << ""
+                                         << ""
+                                         << "braille quiz";
+        QTest::newRow("a long category, shortened")
+            << ""
+            << "Top/" + QString(40, u'x') << QString(25, u'x');
+        QTest::newRow("a teacher's title too long") << QString(26, u'y') << ""
+                                                    << "";
+        QTest::newRow("a teacher's title that names no file") << "a/b"
+                                                              << ""
+                                                              << "";
     }
     void titles()
     {
         QFETCH(QString, given);
         QFETCH(QString, category);
         QFETCH(QString, expected);
-        QCOMPARE(worksheetimport::titleBase(given, category, QStringLiteral("/tmp/braille quiz.gift")),
-                 expected);
+        QCOMPARE(
+            worksheetimport::titleBase(given, category, QStringLiteral("/tmp/braille quiz.gift")),
+            expected);
     }
 
     void tensSavedUnderFreeTitles()
@@ -54,8 +68,8 @@ private slots:
         QVERIFY(index.trackWorksheets(QStringLiteral("BRAILLE")));
 
         const gift::Reading reading = gift::read(giftOf(23));
-        const worksheetimport::Report report = worksheetimport::importQuestions(
-            reading.questions, QStringLiteral("Braille"), index);
+        const worksheetimport::Report report =
+            worksheetimport::importQuestions(reading.questions, QStringLiteral("Braille"), index);
         QVERIFY2(report.problem.isEmpty(), qPrintable(report.problem));
         QCOMPARE(report.saved.size(), 2);
         QCOMPARE(report.saved.at(0).title, QStringLiteral("Braille 2"));
@@ -73,6 +87,21 @@ private slots:
         QCOMPARE(second.question(1).text, QStringLiteral("Question 11?"));
         QCOMPARE(second.question(10).answers.at(0), QStringLiteral("right 20"));
         QCOMPARE(second.question(10).correctAnswer, QStringLiteral("1"));
+    }
+
+    void aWorksheetTakenOutOfTheCatalogueKeepsItsFile()
+    {
+        WorkingFolder folder;
+        QVERIFY(writeBytes(QStringLiteral("multiple/track.txt"), " 0 \r\n"));
+        // The catalogue's delete removes the entry only; the file stays.
+        QVERIFY(writeBytes(QStringLiteral("multiple/braille.txt"), "a teacher's worksheet"));
+        const WorksheetIndexFile index;
+        const worksheetimport::Report report = worksheetimport::importQuestions(
+            gift::read(giftOf(10)).questions, QStringLiteral("Braille"), index);
+        QCOMPARE(report.saved.size(), 1);
+        QCOMPARE(report.saved.at(0).title, QStringLiteral("Braille 2"));
+        QCOMPARE(fileBytes(QStringLiteral("multiple/braille.txt")),
+                 QByteArray("a teacher's worksheet"));
     }
 };
 
