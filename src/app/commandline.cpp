@@ -107,9 +107,7 @@ int Run::importFiles(const QStringList &files, const QString &title)
     for (const QString &file : files) {
         const worksheetimport::Report report =
             worksheetimport::importFile(fromStartFolder(file), title, m_index);
-        worksheetimport::Report shown = report;
-        shown.problem.clear();
-        for (const QString &line : importreport::lines(shown, importreport::LeftOver::NotSaved))
+        for (const QString &line : importreport::lines(report, importreport::LeftOver::NotSaved))
             m_out << line << Qt::endl;
         if (!report.problem.isEmpty()) {
             reason = file + QStringLiteral(": ") + report.problem;

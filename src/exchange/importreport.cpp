@@ -30,8 +30,6 @@ QStringList lines(const worksheetimport::Report &report, LeftOver leftOver)
         result << QStringLiteral("Note: %1.").arg(note);
     if (report.leftOver > 0)
         result << leftOverLine(report.leftOver, leftOver);
-    if (!report.problem.isEmpty())
-        result << report.problem;
     return result;
 }
 

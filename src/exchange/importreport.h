@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // An import's report in the teacher's words, one line for each worksheet saved, each
-// question skipped, each change made, and what was left over.
+// question skipped, each change made, and what was left over. Why an import stopped, when
+// it did, is the report's problem, for the caller to show as it shows failures.
 namespace importreport {
 
 // What happens to questions too few for a last worksheet: the program opens them in the

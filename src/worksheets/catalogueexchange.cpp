@@ -103,6 +103,8 @@ std::optional<WorksheetDraft> importFiles(AppContext &context, const QStringList
         lines << QFileInfo(path).fileName() + u':';
         lines << importreport::lines(report, toWizard ? importreport::LeftOver::OpenInWizard
                                                       : importreport::LeftOver::NotSaved);
+        if (!report.problem.isEmpty())
+            lines << report.problem;
         if (toWizard)
             leftOver = report.leftOverDraft;
     }

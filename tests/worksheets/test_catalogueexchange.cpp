@@ -159,6 +159,21 @@ private slots:
         QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text2(3)")), QString());
     }
 
+    void aFileThatCannotBeReadIsReportedAndChangesNothing()
+    {
+        Teacher teacher({QStringLiteral("Birds")});
+        const QString file = teacher.program.folder() + QStringLiteral("/empty.gift");
+        QVERIFY(writeBytes(file, QByteArray()));
+        const QByteArray index = fileBytes(teacher.program.folder() + "/" + indexPath);
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        catalogue->importFiles({file});
+        QCOMPARE(teacher.program.dialogs().reports.last().lines,
+                 (QStringList{"empty.gift:", "The file is empty."}));
+        QCOMPARE(fileBytes(teacher.program.folder() + "/" + indexPath), index);
+        QCOMPARE(shownEntries(catalogue), QStringList{"Birds"});
+        QVERIFY(!teacher.screens().find<WizardScreen>());
+    }
+
     void aDroppedQuestionFileIsImported()
     {
         Teacher teacher;
