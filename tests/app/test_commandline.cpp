@@ -2,6 +2,7 @@
 // the exit status a script sees.
 #include "app/commandline.h"
 #include "exchange/worksheetimport.h"
+#include "giftbank.h"
 #include "testfiles.h"
 #include "worksheets/worksheetdraft.h"
 #include "worksheets/worksheetindex.h"
@@ -36,15 +37,6 @@ Outcome run(const QStringList &arguments)
     return outcome;
 }
 
-QByteArray giftOf(int usable)
-{
-    QByteArray file = "::TF:: Blind? {T}\n\n";
-    for (int q = 1; q <= usable; ++q)
-        file += QByteArray("Question %1?{=right %1 ~wrong a ~wrong b ~wrong c}\n\n")
-                    .replace("%1", QByteArray::number(q));
-    return file;
-}
-
 // A saved worksheet whose right answers run A, B, C, D, A and so on.
 bool addWorksheet(const QString &title, const QString &answer = QStringLiteral("answer"))
 {
@@ -77,7 +69,7 @@ private slots:
     {
         WorkingFolder folder;
         QVERIFY(emptyIndex());
-        QVERIFY(writeBytes(QStringLiteral("q.gift"), giftOf(23)));
+        QVERIFY(writeBytes(QStringLiteral("q.gift"), giftBank(23)));
         const Outcome outcome = run({"--import", "q.gift", "--title", "Birds"});
         QCOMPARE(outcome.status, 0);
         QCOMPARE(outcome.err, QStringList());
@@ -130,7 +122,7 @@ private slots:
         QVERIFY(emptyIndex());
         QVERIFY(addWorksheet(QStringLiteral("Birds")));
         QVERIFY(addWorksheet(QStringLiteral("Arrows"), QStringLiteral("a->")));
-        QVERIFY(writeBytes(QStringLiteral("few.gift"), giftOf(9)));
+        QVERIFY(writeBytes(QStringLiteral("few.gift"), giftBank(9)));
         QVERIFY(writeBytes(QStringLiteral("empty.gift"), QByteArray()));
         if (!withIndex)
             QVERIFY(QFile::remove(QStringLiteral("multiple/track.txt")));

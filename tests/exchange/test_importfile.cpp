@@ -2,6 +2,7 @@
 // leaves the folder exactly as it was, and a usable one changes only what the report names.
 #include "exchange/questionfile.h"
 #include "exchange/worksheetimport.h"
+#include "giftbank.h"
 #include "testfiles.h"
 #include "worksheets/worksheetindex.h"
 
@@ -27,15 +28,6 @@ Snapshot snapshot(const QString &root)
                        it.fileInfo().isDir() ? QByteArray("<folder>") : fileBytes(path));
     }
     return entries;
-}
-
-QByteArray giftOf(int usable)
-{
-    QByteArray file = "::TF:: Blind? {T}\n\n";
-    for (int q = 1; q <= usable; ++q)
-        file += QByteArray("Question %1?{=right %1 ~wrong a ~wrong b ~wrong c}\n\n")
-                    .replace("%1", QByteArray::number(q));
-    return file;
 }
 
 QByteArray xmlOf(int usable, const QByteArray &prolog = "<?xml version=\"1.0\"?>\n")
@@ -80,7 +72,7 @@ private slots:
         QTest::addColumn<int>("sizeLimit");
         QTest::addColumn<QString>("problem");
 
-        const QByteArray ten = giftOf(10);
+        const QByteArray ten = giftBank(10);
         const QString notTitle = QStringLiteral("cannot be a worksheet's title");
         const QString notSaved = QStringLiteral("could not be saved");
         const QByteArray laughs = "<?xml version=\"1.0\"?>\n<!DOCTYPE quiz [\n"
@@ -98,7 +90,7 @@ private slots:
             << xmlOf(10).chopped(8) << "q.xml" << 0ll << "" << 0 << 0 << "not well-formed";
         // Text well past the bytes read to tell the format; zeros, unwritten, after it.
         QTest::newRow("GIFT over the limit")
-            << giftOf(120) << "big.gift" << questionfile::giftLimit + 1 << "" << 0 << 0
+            << giftBank(120) << "big.gift" << questionfile::giftLimit + 1 << "" << 0 << 0
             << "larger than";
         QTest::newRow("XML with a document type")
             << xmlOf(10, "<?xml version=\"1.0\"?>\n<!DOCTYPE quiz SYSTEM \"quiz.dtd\">\n")
@@ -166,15 +158,15 @@ private slots:
         QTest::addColumn<QStringList>("saved");
         QTest::addColumn<QString>("problem");
 
-        QTest::newRow("GIFT") << giftOf(10) << "q.gift" << 0 << QStringList{"Birds"} << "";
+        QTest::newRow("GIFT") << giftBank(10) << "q.gift" << 0 << QStringList{"Birds"} << "";
         QTest::newRow("XML named .gift")
             << xmlOf(10) << "q.gift" << 0 << QStringList{"Birds"} << "";
         QTest::newRow("GIFT named .xml")
-            << giftOf(10) << "q.xml" << 0 << QStringList{"Birds"} << "";
+            << giftBank(10) << "q.xml" << 0 << QStringList{"Birds"} << "";
         QTest::newRow("room for one of two")
-            << giftOf(20) << "q.gift" << 999 << QStringList{"Birds"} << "catalogue is full";
+            << giftBank(20) << "q.gift" << 999 << QStringList{"Birds"} << "catalogue is full";
         QTest::newRow("two, five left over")
-            << giftOf(25) << "q.gift" << 5 << QStringList{"Birds", "Birds 2"} << "";
+            << giftBank(25) << "q.gift" << 5 << QStringList{"Birds", "Birds 2"} << "";
     }
     void usableInputChangesWhatIsReported()
     {

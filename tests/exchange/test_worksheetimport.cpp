@@ -1,6 +1,7 @@
 // Read questions made into worksheets of ten, under titles that never replace one.
 #include "exchange/giftreader.h"
 #include "exchange/worksheetimport.h"
+#include "giftbank.h"
 #include "quiz/questionset.h"
 #include "testfiles.h"
 #include "worksheets/worksheetfile.h"
@@ -12,10 +13,9 @@
 namespace {
 QString giftOf(int usable)
 {
-    QString file = QStringLiteral("$CATEGORY: $course$/Inventors/Braille\n\n::TF:: Blind? {T}\n\n");
-    for (int q = 1; q <= usable; ++q)
-        file += QStringLiteral("Question %1?{=right %1 ~wrong a ~wrong b ~wrong c}\n\n").arg(q);
-    return file + QStringLiteral("::Three:: Q {=a ~b ~c}\n");
+    // And a question of three answers at the end.
+    return QString::fromUtf8(giftBank(usable, "$course$/Inventors/Braille") +
+                             "::Three:: Q {=a ~b ~c}\n");
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 // The catalogue's printouts, PDF files, exports and imports, as a teacher reaches them.
 #include "app/application.h"
 #include "exchange/questionfile.h"
+#include "giftbank.h"
 #include "quiz/worksheetprintout.h"
 #include "teacher.h"
 
@@ -36,15 +37,6 @@ QStringList commands(CatalogueScreen *catalogue)
             texts << action->text();
     }
     return texts;
-}
-
-QByteArray giftOf(int usable)
-{
-    QByteArray file = "$CATEGORY: $course$/top/Braille\n\n::TF:: Blind? {T}\n\n";
-    for (int q = 1; q <= usable; ++q)
-        file +=
-            QStringLiteral("Question %1?{=right ~wrong a ~wrong b ~wrong c}\n\n").arg(q).toUtf8();
-    return file;
 }
 
 QMimeData *filesMime(const QStringList &paths)
@@ -137,7 +129,7 @@ private slots:
     {
         Teacher teacher({QStringLiteral("Birds")});
         const QString file = teacher.program.folder() + QStringLiteral("/bank.gift");
-        QVERIFY(writeBytes(file, giftOf(13)));
+        QVERIFY(writeBytes(file, giftBank(13, "$course$/top/Braille")));
         CatalogueScreen *catalogue = teacher.openCatalogue();
         ScriptedDialogs &dialogs = teacher.program.dialogs();
         dialogs.filesToOpen = QStringList{file};
@@ -178,7 +170,7 @@ private slots:
     {
         Teacher teacher;
         const QString file = teacher.program.folder() + QStringLiteral("/bank.txt");
-        QVERIFY(writeBytes(file, giftOf(10)));
+        QVERIFY(writeBytes(file, giftBank(10, "$course$/top/Braille")));
         CatalogueScreen *catalogue = teacher.openCatalogue();
 
         std::unique_ptr<QMimeData> picture(filesMime({teacher.program.folder() + "/map.png"}));
