@@ -1,13 +1,12 @@
 #include "ui/pictureview.h"
 
+#include "ui/accessiblefactory.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
-
-#include <utility>
 
 PictureView::PictureView(QWidget *parent) : QWidget(parent) {}
 
@@ -72,18 +71,16 @@ public:
 };
 } // namespace
 
+namespace {
+QAccessibleInterface *imageOf(PictureView *view)
+{
+    return new PictureAccessible(view);
+}
+} // namespace
+
 void PictureView::installAccessibility()
 {
-    static bool installed = false;
-    if (std::exchange(installed, true))
-        return;
-    QAccessible::installFactory([](const QString &className, QObject *object) {
-        auto *view = qobject_cast<PictureView *>(object);
-        QAccessibleInterface *image = nullptr;
-        if (className == QLatin1String("PictureView") && view)
-            image = new PictureAccessible(view);
-        return image;
-    });
+    installAccessibleFactory<PictureView, imageOf>();
 }
 
 void PictureView::setBackColour(const QColor &colour)

@@ -1,6 +1,7 @@
 #include "ui/screen.h"
 
 #include "app/appcontext.h"
+#include "ui/accessiblefactory.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/pictureview.h"
@@ -12,12 +13,10 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QLinearGradient>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
-
-#include <utility>
 
 void placeTwips(QWidget *widget, double left, double top, double width, double height)
 {
@@ -56,18 +55,16 @@ void Screen::setSummary(const QString &summary)
     setAccessibleDescription(summary);
 }
 
+namespace {
+QAccessibleInterface *panelOf(Screen *screen)
+{
+    return new QAccessibleWidget(screen, QAccessible::Pane);
+}
+} // namespace
+
 void Screen::installAccessibility()
 {
-    static bool installed = false;
-    if (std::exchange(installed, true))
-        return;
-    QAccessible::installFactory([](const QString &className, QObject *object) {
-        auto *screen = qobject_cast<Screen *>(object);
-        QAccessibleInterface *panel = nullptr;
-        if (className == QLatin1String("Screen") && screen)
-            panel = new QAccessibleWidget(screen, QAccessible::Pane);
-        return panel;
-    });
+    installAccessibleFactory<Screen, panelOf>();
 }
 
 void Screen::setIcon(const QIcon &icon)
