@@ -97,9 +97,6 @@ QString fromStartFolder(const QString &file)
     return QDir(start).absoluteFilePath(file);
 }
 
-const QString noCatalogue =
-    QStringLiteral("this folder has no worksheet catalogue (multiple/track.txt).");
-
 int Run::importFiles(const QStringList &files, const QString &title)
 {
     int saved = 0;
@@ -126,7 +123,7 @@ int Run::importFiles(const QStringList &files, const QString &title)
 QString Run::readWorksheet(const QString &title, QuestionSet &set) const
 {
     if (!m_index.exists())
-        return noCatalogue;
+        return WorksheetIndexFile::missingMessage;
     const QString stored = encodeCommas(title);
     if (!m_index.load().titles.contains(stored))
         return QStringLiteral("no worksheet is called \"%1\"; --list shows them.").arg(title);
@@ -172,7 +169,7 @@ int Run::printToPdf(const QString &title, const QString &file, bool answerKey)
 int Run::listTitles()
 {
     if (!m_index.exists())
-        return fail(noCatalogue);
+        return fail(WorksheetIndexFile::missingMessage);
     for (const QString &stored : m_index.load().titles)
         m_out << decodeCommas(stored) << Qt::endl;
     return Done;

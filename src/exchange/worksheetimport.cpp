@@ -110,8 +110,7 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
     // The wizard's save writes a worksheet before it finds the index missing or full, so
     // both are checked first: an import leaves no worksheet the catalogue cannot list.
     if (!usable.isEmpty() && !indexFile.exists()) {
-        report.problem =
-            QStringLiteral("This folder has no worksheet catalogue (multiple/track.txt).");
+        report.problem = WorksheetIndexFile::missingMessage;
         return report;
     }
     QStringList taken = indexFile.load().titles;

@@ -51,6 +51,9 @@ private:
 
 WorksheetIndexFile::WorksheetIndexFile(QString path) : m_path(std::move(path)) {}
 
+const QString WorksheetIndexFile::missingMessage =
+    QStringLiteral("This folder has no worksheet catalogue (multiple/track.txt).");
+
 bool WorksheetIndexFile::exists() const
 {
     return QFileInfo(resolveContentPath(m_path)).isFile();

@@ -23,6 +23,8 @@ public:
 
     // True when the index file is there to be appended to.
     bool exists() const;
+    // What a teacher is told when it is not.
+    static const QString missingMessage;
     // Reads the index; a missing or damaged file gives what could be read.
     WorksheetIndex load() const;
     // Appends a stored title unless it is already listed. False when the index is
