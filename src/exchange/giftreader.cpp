@@ -6,6 +6,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace gift {
 
 namespace {
@@ -41,31 +43,47 @@ QString restoreEscapes(QString text)
     return text.trimmed();
 }
 
-// Blocks of lines between blank lines, with the comment lines left out.
-QList<QStringList> blocks(const QString &text)
+struct Block
 {
-    QList<QStringList> result{{}};
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
-        const QString trimmed = line.trimmed();
+    int line = 0; // of its first line, counted from 1
+    QStringList lines;
+};
+
+// Blocks of lines between blank lines, with the comment lines left out.
+QList<Block> blocks(const QString &text)
+{
+    QList<Block> result{{}};
+    int line = 0;
+    for (const QString &each : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+        ++line;
+        const QString trimmed = each.trimmed();
         if (trimmed.startsWith(QLatin1String("//")))
             continue;
         if (trimmed.isEmpty()) {
-            if (!result.last().isEmpty())
-                result.append(QStringList());
+            if (!result.last().lines.isEmpty())
+                result.append(Block());
             continue;
         }
-        result.last().append(line);
+        if (result.last().lines.isEmpty())
+            result.last().line = line;
+        result.last().lines.append(each);
     }
-    if (result.last().isEmpty())
+    if (result.last().lines.isEmpty())
         result.removeLast();
     return result;
+}
+
+const QRegularExpression &formatMarker()
+{
+    static const QRegularExpression marker(
+        QStringLiteral("^\\s*\\[(html|moodle|plain|markdown)\\]"));
+    return marker;
 }
 
 // "[html]" and the like at the start of a text.
 QString takeFormat(QString &text)
 {
-    static const QRegularExpression marker(QStringLiteral("^\\s*\\[(html|moodle|plain|markdown)\\]"));
-    const QRegularExpressionMatch match = marker.match(text);
+    const QRegularExpressionMatch match = formatMarker().match(text);
     if (!match.hasMatch())
         return {};
     text.remove(0, match.capturedLength());
@@ -90,7 +108,8 @@ QString withoutFeedback(const QString &answer)
     return hash < 0 ? answer : answer.left(hash);
 }
 
-Answer answerFrom(QString part, bool right)
+// An answer: its weight, then its own format marker, if any, then its text.
+Answer answerFrom(QString part, bool right, const QString &questionFormat)
 {
     Answer answer;
     answer.fraction = right ? 1 : 0;
@@ -100,12 +119,15 @@ Answer answerFrom(QString part, bool right)
         answer.fraction = match.captured(1).toDouble() / 100;
         part.remove(0, match.capturedLength());
     }
+    answer.format = takeFormat(part);
+    if (answer.format.isEmpty())
+        answer.format = questionFormat;
     answer.text = restoreEscapes(withoutFeedback(part));
     return answer;
 }
 
 // Splits "~a =b ~%50%c" at every ~ and = that starts an answer.
-QList<Answer> choices(const QString &block)
+QList<Answer> choices(const QString &block, const QString &questionFormat)
 {
     QList<Answer> answers;
     qsizetype start = -1;
@@ -114,7 +136,8 @@ QList<Answer> choices(const QString &block)
         if (!mark && i < block.size())
             continue;
         if (start >= 0)
-            answers.append(answerFrom(block.mid(start + 1, i - start - 1), block.at(start) == u'='));
+            answers.append(answerFrom(block.mid(start + 1, i - start - 1), block.at(start) == u'=',
+                                      questionFormat));
         start = i;
     }
     return answers;
@@ -148,29 +171,35 @@ QString decode(const QByteArray &bytes)
     return utf8.hasError() ? windows1252::decode(body) : text;
 }
 
+bool startsWithFormat(const QString &text)
+{
+    return formatMarker().match(text).hasMatch();
+}
+
 Reading read(const QString &text)
 {
     Reading reading;
     QString category;
-    for (const QStringList &lines : blocks(hideEscapes(text))) {
-        QString source = lines.join(u'\n');
+    for (const Block &lines : blocks(hideEscapes(text))) {
+        QString source = lines.lines.join(u'\n');
         if (source.trimmed().startsWith(QLatin1String("$CATEGORY:"))) {
             category = restoreEscapes(source.trimmed().mid(10));
             continue;
         }
         Question question;
         question.category = category;
+        question.line = lines.line;
         question.name = takeName(source);
         question.format = takeFormat(source);
         const qsizetype open = source.indexOf(u'{');
-        const qsizetype close = open < 0 ? -1 : source.indexOf(u'}', open);
-        if (open >= 0 && close < 0) {
-            reading.problem = QStringLiteral("An answer block is opened with \"{\" and never closed.");
-            reading.questions.clear();
-            return reading;
-        }
-        if (open < 0) {
+        const qsizetype close = source.indexOf(u'}', std::max<qsizetype>(open, 0));
+        if (open < 0 || close < 0) {
+            // A blank line inside an answer block splits it into two of these.
             question.text = restoreEscapes(source);
+            if (open >= 0)
+                question.problem = QStringLiteral("its answer block is opened with \"{\" and never closed");
+            else if (close >= 0)
+                question.problem = QStringLiteral("its answer block is closed with \"}\" but never opened");
             reading.questions.append(question);
             continue;
         }
@@ -184,9 +213,7 @@ Reading read(const QString &text)
                                                        : before + QStringLiteral(" _____ ") + after);
         question.kind = kindOf(block);
         if (question.kind == Kind::MultipleChoice || question.kind == Kind::ShortAnswer)
-            question.answers = choices(block);
-        for (Answer &answer : question.answers)
-            answer.format = question.format;
+            question.answers = choices(block, question.format);
         reading.questions.append(question);
     }
     return reading;

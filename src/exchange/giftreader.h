@@ -16,10 +16,14 @@ QString decode(const QByteArray &bytes);
 
 struct Reading
 {
+    // In file order; one that cannot be read holds its problem, and the rest are read.
     QList<Question> questions;
-    QString problem; // why the file cannot be read, when it cannot
 };
 
 Reading read(const QString &text);
+
+// Whether a text starts with a format marker such as "[html]", which a reader takes as
+// the text's format rather than as its words.
+bool startsWithFormat(const QString &text);
 
 } // namespace gift

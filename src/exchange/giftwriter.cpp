@@ -1,5 +1,6 @@
 #include "exchange/giftwriter.h"
 
+#include "exchange/giftreader.h"
 #include "quiz/questionset.h"
 
 #include <QString>
@@ -28,13 +29,17 @@ QString escaped(const QString &text)
 }
 
 // An answer that begins with "%" would have its start read as a weight ("%50%..."), so
-// such an answer is given its weight outright first. An answer holding "->" still reads as
-// a matching question: the format has no escape for it.
+// such an answer is given its weight outright first; one that begins with a format marker
+// ("[html]...") would have it read as its format, so it is given its format, the
+// question's, outright. An answer holding "->" still reads as a matching question: the
+// format has no escape for it.
 QString answerLine(const QString &text, bool right)
 {
     QString line = right ? QStringLiteral("=") : QStringLiteral("~");
     if (text.startsWith(u'%'))
         line += right ? QStringLiteral("%100%") : QStringLiteral("%0%");
+    if (startsWithFormat(text))
+        line += QStringLiteral("[plain]");
     return line + escaped(text);
 }
 
@@ -46,7 +51,7 @@ QByteArray write(const QuestionSet &set)
     // course's top one; the line is read as it stands, with no escapes.
     QString file = QStringLiteral("$CATEGORY: $course$/top/") + set.title + u'\n';
     for (int n = 1; n <= QuestionSet::questionCount; ++n) {
-        const Question &question = set.question(n);
+        const ::Question &question = set.question(n);
         const QString name = set.title + u' ' + QStringLiteral("%1").arg(n, 2, 10, QChar(u'0'));
         // [plain], since the default auto-format would keep a "<b>" as markup and turn
         // ":)" or a web address into a picture or a link; the answers follow the question's

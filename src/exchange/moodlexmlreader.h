@@ -12,7 +12,8 @@ namespace moodlexml {
 struct Reading
 {
     QList<exchange::Question> questions;
-    QString problem; // why the file cannot be read, when it cannot
+    QString problem; // why the file cannot be read, when it cannot: a question that cannot be
+                     // read holds its own problem, and the rest are read
 };
 
 Reading read(QIODevice &device);

@@ -34,8 +34,7 @@ Reading readGift(QFile &file)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return refused(QStringLiteral("The file could not be read: %1.").arg(file.errorString()));
-    const gift::Reading reading = gift::read(gift::decode(bytes));
-    return {reading.questions, reading.problem};
+    return {gift::read(gift::decode(bytes)).questions, QString()};
 }
 
 Reading readXml(QFile &file)

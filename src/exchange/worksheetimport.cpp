@@ -19,15 +19,27 @@ bool isTaken(const QString &title, const QStringList &taken)
     return taken.contains(title, Qt::CaseInsensitive);
 }
 
+// A box holds what fits of a text; one to rewrite is marked with the text in full.
+void fill(QString &box, BoxMark &mark, const QString &text, BoxMark::Why rewrite, int limit)
+{
+    box = text.left(limit);
+    if (rewrite != BoxMark::None)
+        mark = {rewrite, text};
+}
+
 WorksheetDraft draftOf(const QList<importrules::Verdict> &questions, const QString &title)
 {
     WorksheetDraft draft;
     draft.title = title;
     for (int q = 0; q < questions.size(); ++q) {
         const importrules::Verdict &question = questions.at(q);
-        draft.questions.at(q) = question.text;
-        for (int a = 0; a < WorksheetDraft::answersPerQuestion; ++a)
-            draft.answers.at(WorksheetDraft::answerIndex(q, a)) = question.answers.at(a);
+        fill(draft.questions.at(q), draft.questionMarks.at(q), question.text, question.textRewrite,
+             WorksheetDraft::questionLength);
+        for (int a = 0; a < WorksheetDraft::answersPerQuestion; ++a) {
+            const int i = WorksheetDraft::answerIndex(q, a);
+            fill(draft.answers.at(i), draft.answerMarks.at(i), question.answers.at(a),
+                 question.answerRewrites.at(a), WorksheetDraft::answerLength);
+        }
         draft.ticks.at(WorksheetDraft::answerIndex(q, question.correct - 1)) = true;
     }
     return draft;
@@ -96,28 +108,44 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
                        const WorksheetIndexFile &indexFile)
 {
     Report report;
-    QList<importrules::Verdict> usable;
+    // Every question a worksheet can take, in file order, and how many fit as they stand.
+    QList<importrules::Verdict> kept;
+    int usable = 0;
     for (const exchange::Question &question : questions) {
         const importrules::Verdict verdict = importrules::judge(question);
-        if (!verdict.usable) {
-            report.skipped.append({verdict.who, verdict.reason});
+        const Mention mention{verdict.who, verdict.line, verdict.reason};
+        if (verdict.outcome == importrules::Outcome::Skipped) {
+            report.skipped.append(mention);
             continue;
         }
+        if (verdict.outcome == importrules::Outcome::ToRewrite)
+            report.toRewrite.append(mention);
+        else
+            ++usable;
         for (const QString &note : verdict.notes)
             report.notes.append(QStringLiteral("%1: %2").arg(verdict.who, note));
-        usable.append(verdict);
+        kept.append(verdict);
     }
     // The wizard's save writes a worksheet before it finds the index missing or full, so
     // both are checked first: an import leaves no worksheet the catalogue cannot list.
-    if (!usable.isEmpty() && !indexFile.exists()) {
+    if (!kept.isEmpty() && !indexFile.exists()) {
         report.problem = WorksheetIndexFile::missingMessage;
         return report;
     }
     QStringList taken = indexFile.load().titles;
     int listed = int(taken.size());
     int n = 1;
-    while (usable.size() >= WorksheetDraft::questionCount) {
-        const QList<importrules::Verdict> ten = usable.mid(0, WorksheetDraft::questionCount);
+    // Worksheets of ten from those that fit as they stand, the first first.
+    const int tens = usable / WorksheetDraft::questionCount;
+    QList<importrules::Verdict> ten;
+    for (qsizetype k = 0; k < kept.size() && n <= tens;) {
+        if (kept.at(k).outcome != importrules::Outcome::Usable) {
+            ++k;
+            continue;
+        }
+        ten.append(kept.takeAt(k));
+        if (ten.size() < WorksheetDraft::questionCount)
+            continue;
         if (listed >= WorksheetIndex::capacity) {
             report.problem = QStringLiteral("The catalogue is full: it holds %1 worksheets.")
                                  .arg(WorksheetIndex::capacity);
@@ -137,12 +165,15 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
         report.saved.append({save.savedTitle, WorksheetDraft::questionCount});
         taken.append(save.savedTitle);
         ++listed;
-        usable.remove(0, WorksheetDraft::questionCount);
+        ten.clear();
         ++n;
     }
-    report.leftOver = int(usable.size());
-    if (!usable.isEmpty())
-        report.leftOverDraft = draftOf(usable, unusedTitle(base, n, taken));
+    report.leftOver = int(kept.size());
+    for (qsizetype k = 0; k < kept.size(); k += WorksheetDraft::questionCount) {
+        const QString title = unusedTitle(base, n++, taken);
+        taken.append(title);
+        report.leftOverDrafts.append(draftOf(kept.mid(k, WorksheetDraft::questionCount), title));
+    }
     return report;
 }
 

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class WorksheetIndexFile;
 
 // Read questions made into worksheets of ten, each saved as the wizard saves one.
@@ -20,20 +18,25 @@ struct Saved
     int questionCount = 0;
 };
 
-struct Skipped
+// A question named in the report, with why.
+struct Mention
 {
     QString who;
+    int line = 0; // where it starts in its file, 0 when not known
     QString reason;
 };
 
 struct Report
 {
-    QList<Saved> saved;                          // in the order they were saved
-    QList<Skipped> skipped;                      // in file order
-    QStringList notes;                           // changes made on the way, each with its question
-    int leftOver = 0;                            // usable questions too few for a last worksheet
-    std::optional<WorksheetDraft> leftOverDraft; // those, for the wizard to finish
-    QString problem;                             // why saving stopped, when it did
+    QList<Saved> saved;        // in the order they were saved
+    QList<Mention> skipped;    // in file order
+    QList<Mention> toRewrite;  // questions that fit once the teacher rewrites a text
+    QStringList notes;         // changes made on the way, each with its question
+    // The questions left over, too few for a last worksheet or to be rewritten, in file
+    // order; the wizard takes them ten at a time, with the texts to rewrite marked.
+    int leftOver = 0;
+    QList<WorksheetDraft> leftOverDrafts;
+    QString problem; // why saving stopped, when it did
 };
 
 // The title worksheets of an import are saved under: the teacher's, else the last part of

@@ -19,4 +19,7 @@ inline const QColor captionBarEnd(166, 202, 240);
 // shows on black and on colour alike.
 inline const QColor borderShadow(128, 128, 128);
 inline const QColor borderLight(224, 224, 224);
+// A text box the teacher must rewrite before saving: a pale orange box in a strong border.
+inline const QColor markedBox(255, 226, 168);
+inline const QColor markedBoxBorder(230, 100, 0);
 } // namespace colours

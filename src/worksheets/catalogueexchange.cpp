@@ -82,31 +82,27 @@ bool isQuestionFileName(const QString &path)
     return worksheetexport::formatFor(path).has_value();
 }
 
-std::optional<WorksheetDraft> chooseAndImport(AppContext &context)
+QList<WorksheetDraft> chooseAndImport(AppContext &context)
 {
     const QStringList paths = context.services.dialogs->chooseFilesToOpen(
         QStringLiteral("Import questions"), questionFileFilter);
-    return paths.isEmpty() ? std::nullopt : importFiles(context, paths);
+    return paths.isEmpty() ? QList<WorksheetDraft>() : importFiles(context, paths);
 }
 
-std::optional<WorksheetDraft> importFiles(AppContext &context, const QStringList &paths)
+QList<WorksheetDraft> importFiles(AppContext &context, const QStringList &paths)
 {
-    std::optional<WorksheetDraft> leftOver;
+    QList<WorksheetDraft> leftOver;
     QStringList lines;
     // A large question bank takes a moment to read and save.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (const QString &path : paths) {
         const worksheetimport::Report report =
             worksheetimport::importFile(path, QString(), WorksheetIndexFile());
-        // One wizard can take the questions left over from one file only.
-        const bool toWizard = !leftOver && report.leftOverDraft;
         lines << QFileInfo(path).fileName() + u':';
-        lines << importreport::lines(report, toWizard ? importreport::LeftOver::OpenInWizard
-                                                      : importreport::LeftOver::NotSaved);
+        lines << importreport::lines(report, importreport::LeftOver::OpenInWizard);
         if (!report.problem.isEmpty())
             lines << report.problem;
-        if (toWizard)
-            leftOver = report.leftOverDraft;
+        leftOver << report.leftOverDrafts;
     }
     QApplication::restoreOverrideCursor();
     context.services.dialogs->showReport(QStringLiteral("What the import brought in:"), lines);

@@ -2,10 +2,10 @@
 
 #include "worksheets/worksheetdraft.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 
 class AppContext;
 struct QuestionSet;
@@ -25,9 +25,9 @@ extern const QString questionFileFilter;
 bool isQuestionFileName(const QString &path);
 
 // Asks for question files, then imports them.
-std::optional<WorksheetDraft> chooseAndImport(AppContext &context);
-// Imports the files and shows the teacher the report in full. The questions too few for a
-// last worksheet come back, for the wizard.
-std::optional<WorksheetDraft> importFiles(AppContext &context, const QStringList &paths);
+QList<WorksheetDraft> chooseAndImport(AppContext &context);
+// Imports the files and shows the teacher the report in full. The questions left over
+// from every file come back, ten to a draft, for the wizard.
+QList<WorksheetDraft> importFiles(AppContext &context, const QStringList &paths);
 
 } // namespace catalogueexchange

@@ -172,15 +172,15 @@ void CatalogueScreen::importFiles(const QStringList &paths)
     afterImport(catalogueexchange::importFiles(context(), paths));
 }
 
-void CatalogueScreen::afterImport(const std::optional<WorksheetDraft> &leftOver)
+void CatalogueScreen::afterImport(const QList<WorksheetDraft> &leftOver)
 {
     AppState &state = context().state;
     state.worksheetIndex = WorksheetIndexFile().load();
     showPage(CataloguePages::workPage(state.cataloguePage, state.worksheetIndex.count()));
-    if (!leftOver)
+    if (leftOver.isEmpty())
         return;
     Screens &screens = context().screens();
-    screens.touch<WizardScreen>()->setDraft(*leftOver);
+    screens.touch<WizardScreen>()->holdLeftOvers(leftOver);
     screens.show<WizardScreen>();
 }
 

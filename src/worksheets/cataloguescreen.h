@@ -51,7 +51,7 @@ private:
     void showEntryMenu(int slot, const QPoint &at);
     // The worksheet in a slot, read afresh; false, having told the teacher, when it cannot be.
     bool readEntry(int slot, QuestionSet &set);
-    void afterImport(const std::optional<WorksheetDraft> &leftOver);
+    void afterImport(const QList<WorksheetDraft> &leftOver);
     void showPage(const CataloguePages &page);
     void turnPage(int index);
     void entryClicked(int index);

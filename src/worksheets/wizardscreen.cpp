@@ -10,7 +10,10 @@
 #include "worksheets/worksheetindex.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,6 +53,28 @@ QString questionName(int question)
     return QStringLiteral("Question %1").arg(question + 1);
 }
 
+// A marked box stands out, and tells its whole text to the pointer and to a screen reader.
+void showMark(QLineEdit *box, const BoxMark &mark)
+{
+    const auto rgb = [](const QColor &c) {
+        return QStringLiteral("rgb(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
+    };
+    box->setStyleSheet(mark.isSet() ? QStringLiteral("QLineEdit { background-color: %1; "
+                                                     "border: 2px solid %2; }")
+                                          .arg(rgb(colours::markedBox), rgb(colours::markedBoxBorder))
+                                    : QString());
+    box->setToolTip(mark.original);
+    box->setAccessibleDescription(mark.original);
+}
+
+bool anySet(const std::array<BoxMark, Draft::questionCount> &questions,
+            const std::array<BoxMark, Draft::answerCount> &answers)
+{
+    const auto set = [](const BoxMark &mark) { return mark.isSet(); };
+    return std::any_of(questions.begin(), questions.end(), set) ||
+           std::any_of(answers.begin(), answers.end(), set);
+}
+
 } // namespace
 
 WizardScreen::WizardScreen(AppContext &context) : Screen(context, QStringLiteral("wizard"))
@@ -70,6 +95,12 @@ WizardScreen::WizardScreen(AppContext &context) : Screen(context, QStringLiteral
     const ButtonArray::Look look = ButtonArray::commandLook();
     m_buttons->add(SaveCommand, QStringLiteral("Save Worksheet"), {240, 7920, 3165, 495}, look);
     m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, look);
+    // Between the two commands: what to do with questions an import left over.
+    m_leftOverNote = textLabel(client(), QStringLiteral("Label6"), QString(),
+                               {3525, 7920, 6915, 495}, fonts::screenFont(fonts::tahoma, 9, true),
+                               colours::commandText, Qt::AlignLeft | Qt::AlignVCenter);
+    m_leftOverNote->setWordWrap(true);
+    m_leftOverNote->hide();
     setSpokenHeading(QStringLiteral("Multiple Choice Wizard"));
     setEscapeCommand(m_buttons->at(ExitCommand));
     connect(m_buttons, &ButtonArray::clicked, this, &WizardScreen::clicked);
@@ -90,6 +121,8 @@ void WizardScreen::buildQuestion(int q)
               Qt::AlignLeft | Qt::AlignVCenter);
     m_questions.at(q) = textBox(client(), QStringLiteral("Text2(%1)").arg(q), name,
                                 {240 + x, 840 + y, 5655, 375}, 12, Draft::questionLength);
+    connect(m_questions.at(q), &QLineEdit::textEdited, this,
+            [this, q] { unmark(m_questions.at(q), m_questionMarks.at(q)); });
     for (int j = 0; j < Draft::answersPerQuestion; ++j) {
         const AnswerPlace &at = answerPlaces[j];
         const int i = Draft::answerIndex(q, j);
@@ -105,6 +138,8 @@ void WizardScreen::buildQuestion(int q)
         m_answers.at(i) =
             textBox(client(), QStringLiteral("Text3(%1)").arg(i), answer,
                     {at.boxLeft + x, at.boxTop + y, 2295, 330}, 9.75, Draft::answerLength);
+        connect(m_answers.at(i), &QLineEdit::textEdited, this,
+                [this, i] { unmark(m_answers.at(i), m_answerMarks.at(i)); });
     }
 }
 
@@ -148,18 +183,68 @@ WorksheetDraft WizardScreen::draft() const
         draft.answers.at(i) = m_answers.at(i)->text();
         draft.ticks.at(i) = m_ticks.at(i)->isChecked();
     }
+    draft.questionMarks = m_questionMarks;
+    draft.answerMarks = m_answerMarks;
     return draft;
 }
 
 void WizardScreen::setDraft(const WorksheetDraft &draft)
 {
+    m_waiting.clear();
+    m_leftOverSets = 0;
+    showDraft(draft);
+}
+
+void WizardScreen::holdLeftOvers(const QList<WorksheetDraft> &drafts)
+{
+    if (drafts.isEmpty())
+        return;
+    m_waiting = drafts;
+    m_leftOverSets = int(drafts.size());
+    showDraft(m_waiting.takeFirst());
+}
+
+void WizardScreen::showDraft(const WorksheetDraft &draft)
+{
     m_title->setText(draft.title);
-    for (int q = 0; q < Draft::questionCount; ++q)
+    m_questionMarks = draft.questionMarks;
+    m_answerMarks = draft.answerMarks;
+    for (int q = 0; q < Draft::questionCount; ++q) {
         m_questions.at(q)->setText(draft.questions.at(q));
+        showMark(m_questions.at(q), m_questionMarks.at(q));
+    }
     for (int i = 0; i < Draft::answerCount; ++i) {
         m_answers.at(i)->setText(draft.answers.at(i));
+        showMark(m_answers.at(i), m_answerMarks.at(i));
         m_ticks.at(i)->setChecked(draft.ticks.at(i));
     }
+    showLeftOverNote();
+}
+
+void WizardScreen::unmark(QLineEdit *box, BoxMark &mark)
+{
+    if (!mark.isSet())
+        return;
+    mark = BoxMark();
+    showMark(box, mark);
+    showLeftOverNote();
+}
+
+void WizardScreen::showLeftOverNote()
+{
+    QStringList note;
+    if (m_leftOverSets > 1) {
+        note << QStringLiteral("Questions left over: set %1 of %2.")
+                    .arg(m_leftOverSets - m_waiting.size())
+                    .arg(m_leftOverSets);
+        if (!m_waiting.isEmpty())
+            note << QStringLiteral("Saving brings the next.");
+    }
+    if (anySet(m_questionMarks, m_answerMarks))
+        note << QStringLiteral("Rewrite each box marked in orange before saving: the pointer "
+                               "over it shows its whole text.");
+    m_leftOverNote->setText(note.join(u' '));
+    m_leftOverNote->setVisible(!note.isEmpty());
 }
 
 void WizardScreen::clicked(int index)
@@ -178,4 +263,7 @@ void WizardScreen::save()
     if (outcome.saved)
         m_title->setText(outcome.savedTitle);
     context().services.dialogs->inform(outcome.message);
+    // The next questions left over take the boxes once these are saved.
+    if (outcome.saved && !m_waiting.isEmpty())
+        showDraft(m_waiting.takeFirst());
 }

@@ -9,11 +9,12 @@
 
 class ButtonArray;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 // "wizard": a teacher writes a worksheet of ten questions, four answers each with the
-// right one ticked, and saves it into the catalogue. Opens empty from the main menu and
-// filled in from the catalogue.
+// right one ticked, and saves it into the catalogue. Opens empty from the main menu,
+// filled in from the catalogue, or with the questions an import left over.
 class WizardScreen : public Screen
 {
     Q_OBJECT
@@ -24,8 +25,11 @@ public:
     void load() override;
 
     WorksheetDraft draft() const;
-    // Fills every box from a draft, as editing a worksheet does.
+    // Fills every box from a draft, as editing a worksheet does, marking the boxes the
+    // draft marks.
     void setDraft(const WorksheetDraft &draft);
+    // Shows the first of the drafts an import left over; each save brings the next.
+    void holdLeftOvers(const QList<WorksheetDraft> &drafts);
 
     ButtonArray *buttons() const { return m_buttons; }
 
@@ -34,10 +38,19 @@ private:
     void chainTextBoxes();
     void clicked(int index);
     void save();
+    void showDraft(const WorksheetDraft &draft);
+    void unmark(QLineEdit *box, BoxMark &mark);
+    void showLeftOverNote();
 
     QLineEdit *m_title;
     std::array<QLineEdit *, WorksheetDraft::questionCount> m_questions{};
     std::array<QLineEdit *, WorksheetDraft::answerCount> m_answers{};
     std::array<QCheckBox *, WorksheetDraft::answerCount> m_ticks{};
+    std::array<BoxMark, WorksheetDraft::questionCount> m_questionMarks;
+    std::array<BoxMark, WorksheetDraft::answerCount> m_answerMarks;
     ButtonArray *m_buttons;
+    QLabel *m_leftOverNote;
+    QList<WorksheetDraft> m_waiting; // drafts left over from an import, after this one
+    int m_leftOverSets = 0;          // how many there were in all
+
 };

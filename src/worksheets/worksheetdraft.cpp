@@ -15,6 +15,28 @@ QString aboutQuestion(const char *message, int question)
     return QLatin1String(message) + numberText(question + 1);
 }
 
+// A box the teacher must still rewrite, as they are told it.
+QString aboutMark(const BoxMark &mark, const QString &box)
+{
+    const QString why = mark.why == BoxMark::TooLong
+                            ? QStringLiteral(" was too long for its box")
+                            : QStringLiteral(" holds an \"&\" that a worksheet would show as a comma");
+    return box + why + QStringLiteral(": please rewrite it before saving");
+}
+
+QString firstMark(const WorksheetDraft &draft, int q)
+{
+    const QString question = aboutQuestion("Question", q);
+    if (draft.questionMarks.at(q).isSet())
+        return aboutMark(draft.questionMarks.at(q), question);
+    for (int j = 0; j < WorksheetDraft::answersPerQuestion; ++j) {
+        const BoxMark &mark = draft.answerMarks.at(WorksheetDraft::answerIndex(q, j));
+        if (mark.isSet())
+            return aboutMark(mark, QStringLiteral("Answer %1 of ").arg(QChar(u'A' + j)) + question);
+    }
+    return {};
+}
+
 // Every text goes into the file as one line, exactly as typed.
 bool fitsFile(const WorksheetDraft &draft)
 {
@@ -31,6 +53,8 @@ QString checkDraft(const WorksheetDraft &draft)
     if (worksheetfile::keptTitle(draft.title).isEmpty())
         return QStringLiteral("You have not chosen a title for your worksheet");
     for (int q = 0; q < WorksheetDraft::questionCount; ++q) {
+        if (const QString marked = firstMark(draft, q); !marked.isEmpty())
+            return marked;
         const QString incomplete = aboutQuestion("You have not completed Question", q);
         if (draft.questions.at(q).isEmpty())
             return incomplete;

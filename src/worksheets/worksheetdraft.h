@@ -10,6 +10,17 @@
 class WorksheetIndexFile;
 struct WorksheetIndex;
 
+// A box an import filled with a text that cannot be saved as it stands: the box holds what
+// fits and is marked, with the text in full, until the teacher rewrites it.
+struct BoxMark
+{
+    enum Why { None, TooLong, Ampersand };
+    Why why = None;
+    QString original;
+
+    bool isSet() const { return why != None; }
+};
+
 // What the wizard's boxes hold: a title, ten questions, four answers to each and a tick
 // on each answer. Answer j (0 for A to 3 for D) of question q (0 to 9) is entry 4q + j.
 struct WorksheetDraft
@@ -26,6 +37,9 @@ struct WorksheetDraft
     std::array<QString, questionCount> questions;
     std::array<QString, answerCount> answers;
     std::array<bool, answerCount> ticks{};
+    // The boxes still marked; a draft with one is not saved.
+    std::array<BoxMark, questionCount> questionMarks;
+    std::array<BoxMark, answerCount> answerMarks;
 
     static int answerIndex(int question, int answer)
     {
@@ -48,8 +62,8 @@ inline const QString problem = QStringLiteral("There was a problem saving your w
 } // namespace worksheetmessages
 
 // The first thing the draft lacks, as the teacher is told it, or an empty string when
-// it is complete. Questions are checked in order, each one's text and answers before its
-// ticks.
+// it is complete. Questions are checked in order, each one's marked boxes first, then its
+// text and answers, then its ticks.
 QString checkDraft(const WorksheetDraft &draft);
 
 // Checks the draft and, when it is complete, saves it.

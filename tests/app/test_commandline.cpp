@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(outcome.out.size(), 4);
         QCOMPARE(outcome.out.at(0), QStringLiteral("Saved \"Birds\" with 10 questions."));
         QCOMPARE(outcome.out.at(1), QStringLiteral("Saved \"Birds 2\" with 10 questions."));
-        QVERIFY2(outcome.out.at(2).startsWith(QStringLiteral("Skipped \"TF\": ")),
+        QVERIFY2(outcome.out.at(2).startsWith(QStringLiteral("Skipped \"TF\" (line 1): ")),
                  qPrintable(outcome.out.at(2)));
         QCOMPARE(
             outcome.out.at(3),

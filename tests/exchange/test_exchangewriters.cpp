@@ -1,5 +1,6 @@
 // Worksheets written as GIFT and XML question files, down to the marks either format could
-// misread, and read back by the program's own import into the very same worksheet file.
+// misread (a weight, a format marker at an answer's start), and read back by the program's
+// own import into the very same worksheet file.
 #include "exchange/giftreader.h"
 #include "exchange/giftwriter.h"
 #include "exchange/moodlexmlreader.h"
@@ -52,7 +53,7 @@ private slots:
             worksheet(QStringLiteral("Odd, {marks} #1 = ~ok"),
                       QStringLiteral("Is a~b=c#d {e} f:g \\h, \"<b>\" 'x' \\n café £5?"),
                       {QStringLiteral("%50% off "), QStringLiteral("=x, ~y "),
-                       QStringLiteral("::z:: "), QStringLiteral("<i>é</i> \\ ")});
+                       QStringLiteral("::z:: "), QStringLiteral("[html]<i>é</i> \\ ")});
         QTemporaryDir original;
         QVERIFY(writeQuestionSetFile(original.filePath("set.txt"), set));
 

@@ -69,19 +69,22 @@ private slots:
             "\n"
             "Tomas went to {=school ~sea ~war ~work} in Paris.\n"
             "\n"
-            "::Partial::Pick two {~%50%one ~%50%two ~%-100%three ~four}\r\n");
+            "::Partial::Pick two {~%50%one ~%50%two ~%-100%three ~four}\r\n"
+            "\r\n"
+            "::Marked:: [html]Pick {~[html]in<i>correct</i>. =%100%[markdown]**right** ~[plain]<b> ~ [moodle]m}\n");
         const gift::Reading reading = gift::read(file);
-        QVERIFY(reading.problem.isEmpty());
-        QCOMPARE(reading.questions.size(), 4);
+        QCOMPARE(reading.questions.size(), 5);
 
         const exchange::Question &born = reading.questions.at(0);
         QCOMPARE(born.category, QStringLiteral("$course$/Inventors/Braille"));
         QCOMPARE(born.name, QStringLiteral("Born"));
+        QCOMPARE(born.line, 4);
         QCOMPARE(born.format, QStringLiteral("html"));
         QCOMPARE(born.text, QStringLiteral("Where was <b>Tomas</b> born?"));
         QCOMPARE(born.kind, Kind::MultipleChoice);
         QCOMPARE(born.answers.size(), 4);
         QCOMPARE(born.answers.at(0).text, QStringLiteral("Paris"));
+        QCOMPARE(born.answers.at(0).format, QStringLiteral("html"));
         QCOMPARE(born.answers.at(1).text, QStringLiteral("Coupvray"));
         QCOMPARE(born.answers.at(1).fraction, 1.0);
         QCOMPARE(born.answers.at(2).text, QStringLiteral("Rome"));
@@ -104,13 +107,35 @@ private slots:
         QCOMPARE(partial.answers.size(), 4);
         QCOMPARE(partial.answers.at(0).fraction, 0.5);
         QCOMPARE(partial.answers.at(2).fraction, -1.0);
+
+        // An answer's own format marker follows its weight and sets its format alone.
+        const exchange::Question &marked = reading.questions.at(4);
+        QCOMPARE(marked.line, 21);
+        QStringList formats;
+        texts.clear();
+        for (const gift::Answer &answer : marked.answers)
+            formats << answer.format, texts << answer.text;
+        QCOMPARE(formats, (QStringList{"html", "markdown", "plain", "moodle"}));
+        QCOMPARE(texts, (QStringList{"in<i>correct</i>.", "**right**", "<b>", "m"}));
+        QCOMPARE(marked.answers.at(1).fraction, 1.0);
     }
 
-    void anUnclosedBlockReadsNothing()
+    // A blank line inside an answer block splits it in two: each half is a question that
+    // cannot be read, named by its line, and the questions around them are read.
+    void aBrokenQuestionIsReadAlone()
     {
-        const gift::Reading reading = gift::read(QStringLiteral("Fine {=a ~b ~c ~d}\n\nBroken {=a ~b\n"));
-        QVERIFY(!reading.problem.isEmpty());
-        QVERIFY(reading.questions.isEmpty());
+        const gift::Reading reading = gift::read(QStringLiteral(
+            "Fine {=a ~b ~c ~d}\n\nBroken {\n=a\n\n~b\n}\n\n// fine again\nAlso fine {=a ~b ~c ~d}\n"));
+        QCOMPARE(reading.questions.size(), 4);
+        QStringList problems;
+        QList<int> lines;
+        for (const exchange::Question &question : reading.questions)
+            problems << question.problem, lines << question.line;
+        QCOMPARE(problems, (QStringList{"", "its answer block is opened with \"{\" and never closed",
+                                        "its answer block is closed with \"}\" but never opened", ""}));
+        QCOMPARE(lines, (QList<int>{1, 3, 6, 10}));
+        QCOMPARE(reading.questions.at(1).text, QStringLiteral("Broken {\n=a"));
+        QCOMPARE(reading.questions.at(3).answers.size(), 4);
     }
 };
 

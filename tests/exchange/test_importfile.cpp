@@ -83,9 +83,6 @@ private slots:
                                << "empty";
         QTest::newRow("binary") << QByteArray("PK\3\4\0\0", 6) + ten << "q.gift" << 0ll << "" << 0
                                 << 0 << "binary";
-        QTest::newRow("GIFT, a brace never closed")
-            << ten + "Last?{=a ~b ~c ~d\n"
-            << "q.gift" << 0ll << "" << 0 << 0 << "never closed";
         QTest::newRow("XML, a tag never closed")
             << xmlOf(10).chopped(8) << "q.xml" << 0ll << "" << 0 << 0 << "not well-formed";
         // Text well past the bytes read to tell the format; zeros, unwritten, after it.
@@ -163,6 +160,10 @@ private slots:
             << xmlOf(10) << "q.gift" << 0 << QStringList{"Birds"} << "";
         QTest::newRow("GIFT named .xml")
             << giftBank(10) << "q.xml" << 0 << QStringList{"Birds"} << "";
+        // A blank line splits question 5's answers: it is skipped, the other ten are saved.
+        QTest::newRow("GIFT with one broken question")
+            << giftBank(11).replace("5?{=right 5 ", "5?{=right 5\n\n") << "q.gift" << 0
+            << QStringList{"Birds"} << "";
         QTest::newRow("room for one of two")
             << giftBank(20) << "q.gift" << 999 << QStringList{"Birds"} << "catalogue is full";
         QTest::newRow("two, five left over")

@@ -26,7 +26,7 @@ private slots:
   <question type="category"><category><text>$course$/Inventors/Braille</text></category></question>
   <question type="multichoice">
     <name><text>Born</text></name>
-    <questiontext format="html"><text><![CDATA[<p>Where was <b>Tomas</b> born?</p><img src="@@PLUGINFILE@@/map.png">]]></text>
+    <questiontext format="html"><text><![CDATA[<p>Where was <b>Tomas</b> born?</p>]]></text>
       <file name="map.png" path="/" encoding="base64">)" + QByteArray(200000, 'A') + R"(</file>
     </questiontext>
     <generalfeedback format="html"><text>Read page one.</text></generalfeedback>
@@ -40,22 +40,33 @@ private slots:
     <questiontext format="plain_text"><text>Pick two</text></questiontext></question>
   <question type="truefalse"><name><text>TF</text></name><questiontext><text>Blind?</text></questiontext></question>
   <question type="ddwtos"><name><text>Drag</text></name><questiontext><text>Drag it</text></questiontext></question>
+  <question type="multichoice"><name><text>Unescaped</text></name>
+    <questiontext format="html"><text><p>Where?</p></text></questiontext></question>
+  <question type="multichoice"><name><text>Fraction</text></name>
+    <answer fraction="most"><text>a</text></answer></question>
+  <question type="multichoice">
+    <questiontext format="html"><text>Qual é o resultado de 10 &gt; 5 and 3 &lt; 2 or 2 == 2?</text></questiontext>
+    <answer fraction="100"><text>True</text></answer>
+    <answer fraction="-33.33333"><text>False</text></answer>
+    <answer fraction="-33.33333"><text>None</text></answer>
+    <answer fraction="-33.33333"><text>Both</text></answer>
+  </question>
 </quiz>)";
         const moodlexml::Reading reading = readBytes(file);
         QVERIFY2(reading.problem.isEmpty(), qPrintable(reading.problem));
-        QCOMPARE(reading.questions.size(), 4);
+        QCOMPARE(reading.questions.size(), 7);
         const exchange::Question &born = reading.questions.at(0);
         QCOMPARE(born.category, QStringLiteral("$course$/Inventors/Braille"));
         QCOMPARE(born.name, QStringLiteral("Born"));
+        QCOMPARE(born.line, 4);
         QCOMPARE(born.kind, exchange::Kind::MultipleChoice);
         QCOMPARE(born.answers.size(), 4);
         QCOMPARE(born.answers.at(1).fraction, 1.0);
         const importrules::Verdict verdict = importrules::judge(born);
-        QVERIFY2(verdict.usable, qPrintable(verdict.reason));
+        QVERIFY2(verdict.outcome == importrules::Outcome::Usable, qPrintable(verdict.reason));
         QCOMPARE(verdict.text, QStringLiteral("Where was Tomas born?"));
         QCOMPARE(verdict.answers, (std::array<QString, 4>{"Paris", "Coupvray", "Rome and Lyon", "London"}));
         QCOMPARE(verdict.correct, 2);
-        QVERIFY(verdict.notes.contains(QStringLiteral("a picture or sound was left out of the question")));
 
         QCOMPARE(importrules::judge(reading.questions.at(1)).reason,
                  QStringLiteral("it is a question with several right answers"));
@@ -63,6 +74,15 @@ private slots:
                  QStringLiteral("it is a true or false question"));
         QCOMPARE(importrules::judge(reading.questions.at(3)).reason,
                  QStringLiteral("it is a question of the kind \"ddwtos\""));
+        // A question whose elements are wrong is skipped alone.
+        QCOMPARE(importrules::judge(reading.questions.at(4)).reason,
+                 QStringLiteral("its text holds the XML element <p>, where only words belong"));
+        QCOMPARE(importrules::judge(reading.questions.at(5)).reason,
+                 QStringLiteral("an answer's fraction, \"most\", is not a number"));
+        const importrules::Verdict compare = importrules::judge(reading.questions.at(6));
+        QCOMPARE(compare.outcome, importrules::Outcome::Usable);
+        QCOMPARE(compare.text, QStringLiteral("Qual é o resultado de 10 > 5 and 3 < 2 or 2 == 2?"));
+        QCOMPARE(compare.correct, 1);
     }
 
     void badFilesReadNothing_data()
@@ -73,8 +93,8 @@ private slots:
             "<?xml version=\"1.0\"?><!DOCTYPE quiz [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;\">]>"
             "<quiz><question type=\"description\"><questiontext><text>&b;</text></questiontext></question></quiz>")
                                              << "declares a document type";
-        QTest::newRow("an unclosed tag") << QByteArray("<quiz><question type=\"essay\"><name><text>x</text>")
-                                         << "not well-formed";
+        QTest::newRow("an unclosed tag") << QByteArray("<quiz>\n<question type=\"essay\"><name><text>x</text>")
+                                         << "not well-formed XML (line 2, column 43";
         QTest::newRow("not a quiz") << QByteArray("<html><body/></html>") << "not a quiz";
         QTest::newRow("empty") << QByteArray() << "not well-formed";
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11) << "not well-formed";

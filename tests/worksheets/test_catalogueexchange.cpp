@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -125,11 +126,20 @@ private slots:
         menu->close();
     }
 
+    // Questions too long for the wizard's boxes join those too few for a worksheet: they
+    // open ten at a time, each cut text marked until the teacher rewrites it.
     void importReportsInFullThenOpensTheLeftOverInTheWizard()
     {
         Teacher teacher({QStringLiteral("Birds")});
         const QString file = teacher.program.folder() + QStringLiteral("/bank.gift");
-        QVERIFY(writeBytes(file, giftBank(13, "$course$/top/Braille")));
+        QByteArray bank = giftBank(13, "$course$/top/Braille");
+        QStringList longOnes;
+        for (int n = 1; n <= 9; ++n) {
+            longOnes << QStringLiteral("Which of these facts about Tomas Verrin is number %1 of nine?").arg(n) +
+                            QStringLiteral(" Read page two.");
+            bank += longOnes.last().toUtf8() + "{=a ~b ~c ~d}\n\n";
+        }
+        QVERIFY(writeBytes(file, bank));
         CatalogueScreen *catalogue = teacher.openCatalogue();
         ScriptedDialogs &dialogs = teacher.program.dialogs();
         dialogs.filesToOpen = QStringList{file};
@@ -137,18 +147,49 @@ private slots:
 
         QCOMPARE(dialogs.filters.last(), QStringLiteral("Question files (*.gift *.txt *.xml)"));
         QCOMPARE(dialogs.reports.size(), 1);
-        QCOMPARE(dialogs.reports.last().lines,
+        const QStringList lines = dialogs.reports.last().lines;
+        QCOMPARE(lines.mid(0, 4),
                  (QStringList{"bank.gift:", "Saved \"Braille\" with 10 questions.",
-                              "Skipped \"TF\": it is a true or false question.",
-                              "3 questions left over, too few for a worksheet of ten: they open "
-                              "in the wizard for you to finish."}));
+                              "Skipped \"TF\" (line 3): it is a true or false question.",
+                              "To rewrite \"Which of these facts about Tomas…\" (line 31): the "
+                              "question has 75 characters, and the wizard's box holds 60."}));
+        QCOMPARE(lines.size(), 13);
+        QCOMPARE(lines.last(), QStringLiteral("12 questions left over: they open in the wizard, ten at "
+                                              "a time, for you to finish, and 9 of them need "
+                                              "rewriting in the boxes marked."));
         QCOMPARE(shownEntries(catalogue), (QStringList{"Birds", "Braille"}));
         WizardScreen *wizard = teacher.screens().find<WizardScreen>();
         QVERIFY(wizard && wizard->isVisible());
         QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text1")), QStringLiteral("Braille 2"));
-        QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text2(2)")),
-                 QStringLiteral("Question 13?"));
-        QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text2(3)")), QString());
+        QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text2(2)")), QStringLiteral("Question 13?"));
+        QLineEdit *cut = wizard->findChild<QLineEdit *>(QStringLiteral("Text2(3)"));
+        QCOMPARE(cut->text(), longOnes.at(0).left(60));
+        QCOMPARE(cut->toolTip(), longOnes.at(0));
+        QCOMPARE(cut->accessibleDescription(), longOnes.at(0));
+        QVERIFY(wizard->findChild<QLineEdit *>(QStringLiteral("Text2(2)"))->toolTip().isEmpty());
+        QLabel *note = wizard->findChild<QLabel *>(QStringLiteral("Label6"));
+        QVERIFY(note->isVisible() && note->text().startsWith(QStringLiteral("Questions left over: set 1 of 2.")));
+
+        // Nothing is saved while a cut text stands as the import left it.
+        click(wizard->buttons()->at(WizardScreen::SaveCommand));
+        QCOMPARE(teacher.messages().takeLast(), QStringLiteral("Question 4 was too long for its box: "
+                                                               "please rewrite it before saving"));
+        QVERIFY(!QFile::exists(teacher.program.folder() + QStringLiteral("/multiple/Braille 2.txt")));
+        for (int q = 3; q < 10; ++q) {
+            QLineEdit *box = wizard->findChild<QLineEdit *>(QStringLiteral("Text2(%1)").arg(q));
+            box->selectAll();
+            QTest::keyClicks(box, QStringLiteral("Fact %1?").arg(q));
+            QVERIFY(box->toolTip().isEmpty() && box->styleSheet().isEmpty());
+        }
+        click(wizard->buttons()->at(WizardScreen::SaveCommand));
+        QCOMPARE(teacher.messages().takeLast(), QStringLiteral("Your worksheet has been saved."));
+        QCOMPARE(WorksheetIndexFile().load().titles, (QStringList{"Birds", "Braille", "Braille 2"}));
+
+        // Saving brings the next ten left over.
+        QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text1")), QStringLiteral("Braille 3"));
+        QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text2(1)")), longOnes.at(8).left(60));
+        QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text2(2)")), QString());
+        QVERIFY(note->text().startsWith(QStringLiteral("Questions left over: set 2 of 2. Rewrite")));
     }
 
     void aFileThatCannotBeReadIsReportedAndChangesNothing()

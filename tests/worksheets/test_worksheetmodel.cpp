@@ -77,6 +77,11 @@ private slots:
         QTest::newRow("an empty answer before the ticks of its question")
             << withAnswer(withTicks(complete, 9, {}), 9, 3, QString())
             << QStringLiteral("You have not completed Question 10");
+        Draft marked = withTicks(complete, 2, {});
+        marked.answerMarks.at(Draft::answerIndex(2, 1)) = {BoxMark::Ampersand, QStringLiteral("5 & 3")};
+        QTest::newRow("a marked answer before its question's ticks")
+            << marked << QStringLiteral("Answer B of Question 3 holds an \"&\" that a worksheet would "
+                                        "show as a comma: please rewrite it before saving");
         QTest::newRow("answers of blanks are filled in")
             << withAnswer(complete, 0, 0, QStringLiteral(" ")) << QString();
         QTest::newRow("complete") << complete << QString();
