@@ -209,13 +209,16 @@ void WizardScreen::showDraft(const WorksheetDraft &draft)
     m_title->setText(draft.title);
     m_questionMarks = draft.questionMarks;
     m_answerMarks = draft.answerMarks;
-    for (int q = 0; q < Draft::questionCount; ++q) {
-        m_questions.at(q)->setText(draft.questions.at(q));
-        showMark(m_questions.at(q), m_questionMarks.at(q));
-    }
+    // A text wider than its box shows its start, where a teacher begins to read.
+    const auto fill = [](QLineEdit *box, const QString &text, const BoxMark &mark) {
+        box->setText(text);
+        box->setCursorPosition(0);
+        showMark(box, mark);
+    };
+    for (int q = 0; q < Draft::questionCount; ++q)
+        fill(m_questions.at(q), draft.questions.at(q), m_questionMarks.at(q));
     for (int i = 0; i < Draft::answerCount; ++i) {
-        m_answers.at(i)->setText(draft.answers.at(i));
-        showMark(m_answers.at(i), m_answerMarks.at(i));
+        fill(m_answers.at(i), draft.answers.at(i), m_answerMarks.at(i));
         m_ticks.at(i)->setChecked(draft.ticks.at(i));
     }
     showLeftOverNote();
