@@ -75,10 +75,6 @@ private slots:
         const QByteArray ten = giftBank(10);
         const QString notTitle = QStringLiteral("cannot be a worksheet's title");
         const QString notSaved = QStringLiteral("could not be saved");
-        const QByteArray laughs = "<?xml version=\"1.0\"?>\n<!DOCTYPE quiz [\n"
-                                  "<!ENTITY a \"lol\">\n<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">\n"
-                                  "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\">\n"
-                                  "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;\">\n]>\n";
         QTest::newRow("empty") << QByteArray(" \n\t\n") << "q.gift" << 0ll << "" << 0 << 0
                                << "empty";
         QTest::newRow("binary") << QByteArray("PK\3\4\0\0", 6) + ten << "q.gift" << 0ll << "" << 0
@@ -92,15 +88,10 @@ private slots:
         QTest::newRow("XML with a document type")
             << xmlOf(10, "<?xml version=\"1.0\"?>\n<!DOCTYPE quiz SYSTEM \"quiz.dtd\">\n")
             << "q.xml" << 0ll << "" << 0 << 0 << "document type";
-        QTest::newRow("XML with nested entities")
-            << xmlOf(10, laughs).replace("right", "&d;") << "q.xml" << 0ll << "" << 0 << 0
-            << "document type";
         QTest::newRow("a title with a slash")
             << ten << "q.gift" << 0ll << "a/b" << 0 << 0 << notTitle;
         QTest::newRow("the index's own name")
             << ten << "q.gift" << 0ll << "TRACK" << 0 << 0 << notTitle;
-        QTest::newRow("a title of 26")
-            << ten << "q.gift" << 0ll << QString(26, u'x') << 0 << 0 << notTitle;
         QTest::newRow("a title outside the code page")
             << ten << "q.gift" << 0ll << "Ωmega" << 0 << 0 << notSaved;
         QTest::newRow("a full index") << ten << "q.gift" << 0ll << "" << 1000 << 0 << "full";

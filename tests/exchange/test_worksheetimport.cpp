@@ -46,9 +46,6 @@ private slots:
             << "Top/" + QString(40, u'x') << QString(25, u'x');
         QTest::newRow("a teacher's title too long") << QString(26, u'y') << ""
                                                     << "";
-        QTest::newRow("a teacher's title that names no file") << "a/b"
-                                                              << ""
-                                                              << "";
     }
     void titles()
     {

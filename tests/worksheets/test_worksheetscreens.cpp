@@ -110,12 +110,8 @@ private slots:
                                              << "Text2(0)";
         QTest::newRow("question 4 to its answer A") << "Text2(3)"
                                                     << "Text3(12)";
-        QTest::newRow("answer C to answer D") << "Text3(14)"
-                                              << "Text3(15)";
         QTest::newRow("answer D of question 2 to question 3") << "Text3(7)"
                                                               << "Text2(2)";
-        QTest::newRow("answer D of question 5 to question 6") << "Text3(19)"
-                                                              << "Text2(5)";
         QTest::newRow("the last answer stays") << "Text3(39)"
                                                << "Text3(39)";
     }
