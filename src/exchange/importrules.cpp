@@ -91,14 +91,17 @@ QString lostWords(htmltext::Loss loss)
     return {};
 }
 
+// A word of two letters or more; an apostrophe or a hyphen may join its letters.
 bool isWord(const QString &word)
 {
-    return word.size() >= 2 && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
+    const auto joiner = [](QChar c) { return QStringLiteral("'\u2019-").contains(c); };
+    return word.size() >= 2 && word.front().isLetter() && word.back().isLetter() &&
+           std::all_of(word.begin(), word.end(), [&](QChar c) { return c.isLetter() || joiner(c); });
 }
 
-// "&" between two words of prose, "salt & pepper": the one place where "and" says the
-// same. Beside a digit, a bracket or another symbol ("5 & 3", "a&&b") it may mean
-// something else. The text is one line with single blanks.
+// "&" between two words of prose, "salt & pepper" or "“Romeo & Juliet”": the one place
+// where "and" says the same. Beside a digit, a bracket or another symbol ("(5 & 3)",
+// "a&&b") it may mean something else. The text is one line with single blanks.
 bool joinsWords(const QString &text, qsizetype at)
 {
     if (at < 2 || at + 2 >= text.size() || text.at(at - 1) != u' ' || text.at(at + 1) != u' ')
@@ -107,10 +110,15 @@ bool joinsWords(const QString &text, qsizetype at)
     qsizetype after = text.indexOf(u' ', at + 2);
     if (after < 0)
         after = text.size();
+    // Quotation marks may open the words before and close those after, as a sentence's
+    // stops may end them.
+    QString left = text.mid(before, at - 1 - before);
+    while (!left.isEmpty() && QStringLiteral("\"'\u201C\u2018\u00AB").contains(left.front()))
+        left.remove(0, 1);
     QString right = text.mid(at + 2, after - at - 2);
-    while (!right.isEmpty() && QStringLiteral(".,;:!?").contains(right.back()))
+    while (!right.isEmpty() && QStringLiteral(".,;:!?\"'\u201D\u2019\u00BB").contains(right.back()))
         right.chop(1);
-    return isWord(text.mid(before, at - 1 - before)) && isWord(right);
+    return isWord(left) && isWord(right);
 }
 
 struct Judged

@@ -85,8 +85,9 @@ private slots:
         QTest::newRow("markdown") << "[markdown]Who is **Tomas**?{=a ~b ~c ~d}" << "Who is Tomas?" << "a" << 1
                                   << QStringList();
         QTest::newRow("windows-1252 letters") << "Café?{=é ~€ ~ñ ~d}" << "Café?" << "é" << 1 << QStringList();
-        QTest::newRow("\"&\" joining words") << "Salt & pepper?{=Rome & Lyon. ~b ~c ~d}" << "Salt and pepper?"
-                                             << "Rome and Lyon." << 1 << andNote;
+        QTest::newRow("\"&\" joining words") << "Who wrote “Romeo & Juliet”?{=Salt & pepper. ~b ~c ~d}"
+                                             << "Who wrote “Romeo and Juliet”?" << "Salt and pepper." << 1
+                                             << andNote;
         QTest::newRow("wrong answers that take marks away")
             << "Where?{~%-33.3%Paris =Coupvray ~%-100%Rome ~Lyon}" << "Where?" << "Paris" << 2
             << QStringList{"the marks its wrong answers take away were dropped, since a worksheet answer is "
