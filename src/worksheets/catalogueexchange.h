@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-
 class AppContext;
 struct QuestionSet;
 
