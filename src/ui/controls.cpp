@@ -57,11 +57,23 @@ QPushButton *pushButton(QWidget *parent, const QString &name, const QString &cap
 }
 
 namespace {
+// Qt takes a click on an option or tick box only on its mark and caption; the design's
+// controls take it anywhere in their rectangle. A quiz answer stretches across its row, and
+// a click beside a short answer must choose it, not only move the focus onto it.
+template <class Button> class WholeAreaButton : public Button
+{
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return this->rect().contains(pos); }
+};
+
 template <class Button>
 Button *captionedButton(QWidget *parent, const QString &name, const QString &caption,
                         const QRectF &twips, const QFont &font, const QColor &colour)
 {
-    auto *button = new Button(caption, parent);
+    auto *button = new WholeAreaButton<Button>(caption, parent);
     button->setObjectName(name);
     button->setFont(font);
     setTextColour(button, colour);

@@ -241,6 +241,27 @@ private slots:
         QCOMPARE(pupil.state().score, 9);
     }
 
+    // The answer's row is its control: a click or a touch far to the right of its words
+    // chooses it, at whatever zoom the display gives.
+    void aClickOrTouchAnywhereOnTheRowChoosesTheAnswer()
+    {
+        Pupil pupil;
+        QuizScreen *quiz = pupil.openQuiz();
+        QRadioButton *third = quiz->answerOption(3);
+        const QPoint nearEnd(third->width() - 4, third->height() / 2);
+        QVERIFY(third->sizeHint().width() < nearEnd.x());
+        QTest::mouseClick(third, Qt::LeftButton, {}, nearEnd);
+        QVERIFY(third->isChecked());
+
+        QRadioButton *right = quiz->answerOption(rightAnswer(1));
+        QPointingDevice *touchScreen = QTest::createTouchDevice();
+        QTest::touchEvent(right, touchScreen).press(0, nearEnd, right);
+        QTest::touchEvent(right, touchScreen).release(0, nearEnd, right);
+        QVERIFY(right->isChecked());
+        click(quiz->buttons()->at(QuizScreen::NextCommand));
+        QCOMPARE(pupil.state().marks.at(1), 1);
+    }
+
     void exitMidQuizOpensNothing()
     {
         Pupil pupil;
