@@ -21,6 +21,13 @@ bool MessageBoxDialogs::confirm(const QString &question)
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+bool MessageBoxDialogs::ask(const QString &question)
+{
+    return QMessageBox::question(m_parent, QStringLiteral("Zorvanel"), question,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 QStringList MessageBoxDialogs::chooseFilesToOpen(const QString &caption, const QString &filter)
 {
     return QFileDialog::getOpenFileNames(m_parent, caption, QDir::homePath(), filter);

@@ -13,6 +13,8 @@ public:
     virtual void inform(const QString &message) = 0;
     // An OK/Cancel question with an empty title; true for OK.
     virtual bool confirm(const QString &question) = 0;
+    // A Yes/No question titled with the program's name, No by default; true for Yes.
+    virtual bool ask(const QString &question) = 0;
     // Files to read, of the kinds the filter names ("Questions (*.gift *.xml)"); none when
     // the user cancels.
     virtual QStringList chooseFilesToOpen(const QString &caption, const QString &filter) = 0;
@@ -30,6 +32,7 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
     void inform(const QString &message) override;
     bool confirm(const QString &question) override;
+    bool ask(const QString &question) override;
     QStringList chooseFilesToOpen(const QString &caption, const QString &filter) override;
     QString chooseFileToSave(const QString &caption, const QString &suggested,
                              const QStringList &filters) override;

@@ -269,7 +269,7 @@ bool CatalogueScreen::actOn(const QString &shownTitle)
     if (!worksheetfile::read(storedTitle, set))
         return false;
     if (m_edit->isChecked())
-        return openForEditing(set);
+        return openForEditing(set, storedTitle);
     if (m_delete->isChecked())
         return removeFromIndex(shownTitle, storedTitle);
     takeAsQuiz();
@@ -290,13 +290,13 @@ void CatalogueScreen::takeAsQuiz()
     screens.show<QuizScreen>();
 }
 
-bool CatalogueScreen::openForEditing(const QuestionSet &set)
+bool CatalogueScreen::openForEditing(const QuestionSet &set, const QString &storedTitle)
 {
     const std::optional<WorksheetDraft> draft = editWorksheet(set);
     if (!draft)
         return false;
     Screens &screens = context().screens();
-    screens.touch<WizardScreen>()->setDraft(*draft);
+    screens.touch<WizardScreen>()->setDraft(*draft, storedTitle);
     screens.show<WizardScreen>();
     return true;
 }

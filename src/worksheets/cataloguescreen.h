@@ -57,7 +57,7 @@ private:
     void entryClicked(int index);
     bool actOn(const QString &shownTitle);
     void takeAsQuiz();
-    bool openForEditing(const QuestionSet &set);
+    bool openForEditing(const QuestionSet &set, const QString &storedTitle);
     bool removeFromIndex(const QString &shownTitle, const QString &storedTitle);
     void exitCatalogue();
 

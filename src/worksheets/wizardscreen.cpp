@@ -1,6 +1,7 @@
 #include "worksheets/wizardscreen.h"
 
 #include "app/appcontext.h"
+#include "quiz/commas.h"
 #include "ui/buttonarray.h"
 #include "ui/buttonlabel.h"
 #include "ui/controls.h"
@@ -188,8 +189,9 @@ WorksheetDraft WizardScreen::draft() const
     return draft;
 }
 
-void WizardScreen::setDraft(const WorksheetDraft &draft)
+void WizardScreen::setDraft(const WorksheetDraft &draft, const QString &openedOn)
 {
+    m_openedOn = openedOn;
     m_waiting.clear();
     m_leftOverSets = 0;
     showDraft(draft);
@@ -199,6 +201,7 @@ void WizardScreen::holdLeftOvers(const QList<WorksheetDraft> &drafts)
 {
     if (drafts.isEmpty())
         return;
+    m_openedOn.clear();
     m_waiting = drafts;
     m_leftOverSets = int(drafts.size());
     showDraft(m_waiting.takeFirst());
@@ -260,13 +263,30 @@ void WizardScreen::clicked(int index)
 
 void WizardScreen::save()
 {
+    const WorksheetDraft current = draft();
+    if (!mayReplace(current))
+        return;
     const WorksheetSave outcome =
-        genWork(draft(), WorksheetIndexFile(), &context().state.worksheetIndex);
-    // The title box shows the title the worksheet can be found under.
-    if (outcome.saved)
+        genWork(current, WorksheetIndexFile(), &context().state.worksheetIndex);
+    if (outcome.saved) {
+        // The title box shows the title the worksheet can be found under, and saving it
+        // again replaces it without asking.
         m_title->setText(outcome.savedTitle);
+        m_openedOn = encodeCommas(outcome.savedTitle);
+    }
     context().services.dialogs->inform(outcome.message);
-    // The next questions left over take the boxes once these are saved.
-    if (outcome.saved && !m_waiting.isEmpty())
+    // The next questions left over take the boxes once these are saved, as a new worksheet.
+    if (outcome.saved && !m_waiting.isEmpty()) {
+        m_openedOn.clear();
         showDraft(m_waiting.takeFirst());
+    }
+}
+
+bool WizardScreen::mayReplace(const WorksheetDraft &current) const
+{
+    // Read afresh: on a shared folder a colleague may have saved under this title meanwhile.
+    const QString replaced =
+        replacedWorksheet(current, m_openedOn, WorksheetIndexFile().load());
+    return replaced.isEmpty() ||
+           context().services.dialogs->ask(worksheetmessages::replaceQuestion(replaced));
 }

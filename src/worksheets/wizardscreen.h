@@ -26,8 +26,10 @@ public:
 
     WorksheetDraft draft() const;
     // Fills every box from a draft, as editing a worksheet does, marking the boxes the
-    // draft marks.
-    void setDraft(const WorksheetDraft &draft);
+    // draft marks. openedOn is the worksheet (a stored title) the draft was read from for
+    // editing: saving under its title replaces it without asking, where any other
+    // worksheet's title asks first.
+    void setDraft(const WorksheetDraft &draft, const QString &openedOn = QString());
     // Shows the first of the drafts an import left over; each save brings the next.
     void holdLeftOvers(const QList<WorksheetDraft> &drafts);
 
@@ -38,6 +40,7 @@ private:
     void chainTextBoxes();
     void clicked(int index);
     void save();
+    bool mayReplace(const WorksheetDraft &current) const;
     void showDraft(const WorksheetDraft &draft);
     void unmark(QLineEdit *box, BoxMark &mark);
     void showLeftOverNote();
@@ -52,5 +55,5 @@ private:
     QLabel *m_leftOverNote;
     QList<WorksheetDraft> m_waiting; // drafts left over from an import, after this one
     int m_leftOverSets = 0;          // how many there were in all
-
+    QString m_openedOn;              // the worksheet being edited, as stored; empty for a new one
 };

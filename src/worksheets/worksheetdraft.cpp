@@ -73,6 +73,27 @@ QString checkDraft(const WorksheetDraft &draft)
     return QString();
 }
 
+QString worksheetmessages::replaceQuestion(const QString &shownTitle)
+{
+    return QStringLiteral("A worksheet called %1 already exists. Replace it?").arg(shownTitle);
+}
+
+QString replacedWorksheet(const WorksheetDraft &draft, const QString &openedOn,
+                          const WorksheetIndex &index)
+{
+    if (!checkDraft(draft).isEmpty())
+        return QString();
+    // "Birds, Bees" and "Birds& Bees" are one file, so titles are compared as stored.
+    const QString storedTitle = encodeCommas(worksheetfile::keptTitle(draft.title));
+    if (storedTitle.compare(openedOn, Qt::CaseInsensitive) == 0)
+        return QString();
+    for (const QString &listed : index.titles) {
+        if (listed.compare(storedTitle, Qt::CaseInsensitive) == 0)
+            return decodeCommas(listed);
+    }
+    return worksheetfile::exists(storedTitle) ? decodeCommas(storedTitle) : QString();
+}
+
 WorksheetSave genWork(const WorksheetDraft &draft, const WorksheetIndexFile &indexFile,
                       WorksheetIndex *listed)
 {

@@ -59,12 +59,21 @@ struct WorksheetSave
 namespace worksheetmessages {
 inline const QString saved = QStringLiteral("Your worksheet has been saved.");
 inline const QString problem = QStringLiteral("There was a problem saving your worksheet");
+QString replaceQuestion(const QString &shownTitle);
 } // namespace worksheetmessages
 
 // The first thing the draft lacks, as the teacher is told it, or an empty string when
 // it is complete. Questions are checked in order, each one's marked boxes first, then its
 // text and answers, then its ticks.
 QString checkDraft(const WorksheetDraft &draft);
+
+// The title, as the catalogue shows it, of the worksheet that saving a complete draft would
+// replace: one the index lists or a file holds under the draft's stored title, in any letter
+// case, as the folder may ignore case. Empty when the title is free, when it is the
+// worksheet the wizard was opened on (openedOn, a stored title), or when the draft is not
+// complete and would not be saved.
+QString replacedWorksheet(const WorksheetDraft &draft, const QString &openedOn,
+                          const WorksheetIndex &index);
 
 // Checks the draft and, when it is complete, saves it.
 WorksheetSave genWork(const WorksheetDraft &draft, const WorksheetIndexFile &indexFile,

@@ -1,6 +1,9 @@
 #include "worksheets/worksheetfile.h"
 
+#include "platform/contentpath.h"
 #include "quiz/questionset.h"
+
+#include <QFileInfo>
 
 #include <QStringList>
 
@@ -47,6 +50,11 @@ bool canSaveUnder(const QString &storedTitle)
         if (storedTitle.compare(name, Qt::CaseInsensitive) == 0)
             return false;
     return true;
+}
+
+bool exists(const QString &storedTitle)
+{
+    return namesPlainFile(storedTitle) && QFileInfo::exists(resolveContentPath(path(storedTitle)));
 }
 
 bool read(const QString &storedTitle, QuestionSet &set)

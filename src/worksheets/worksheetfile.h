@@ -25,6 +25,9 @@ bool namesPlainFile(const QString &storedTitle);
 // ignore case.
 bool canSaveUnder(const QString &storedTitle);
 
+// True when a file holds the worksheet of a stored title, in any letter case.
+bool exists(const QString &storedTitle);
+
 // Reads the worksheet of a stored title whole into set; false, with set untouched, when
 // the title names no plain file or the file is missing or incomplete.
 bool read(const QString &storedTitle, QuestionSet &set);

@@ -36,6 +36,7 @@ struct ScriptedDialogs : Dialogs
         messages.append(question);
         return answer;
     }
+    bool ask(const QString &question) override { return confirm(question); }
 
     // What the file dialogs give, and what they were asked.
     QStringList filesToOpen;

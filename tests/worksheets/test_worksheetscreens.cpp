@@ -191,6 +191,44 @@ private slots:
         QVERIFY(!QFile::exists("multiple/Other.txt"));
     }
 
+    // Another worksheet's title asks before replacing it, No leaving it as it was; the
+    // worksheet the wizard was opened on, or has saved, is saved over without a question.
+    void savingOverAnotherWorksheetAsksFirst()
+    {
+        Teacher teacher({"Birds& Bees", "Planets"});
+        const QString question =
+            QStringLiteral("A worksheet called Birds, Bees already exists. Replace it?");
+        WizardScreen *wizard = teacher.openWizard();
+        ButtonLabel *save = wizard->buttons()->at(WizardScreen::SaveCommand);
+        WorksheetDraft draft = completeDraft(QStringLiteral("Birds, Bees"));
+        draft.questions.at(0) = QStringLiteral("Which bee makes honey?");
+        typeDraft(wizard, draft);
+        teacher.program.dialogs().answer = false;
+        click(save);
+        QCOMPARE(teacher.messages(), QStringList{question});
+        QCOMPARE(fileBytes("multiple/Birds& Bees.txt"), Teacher::questionSetBytes("Birds& Bees"));
+
+        teacher.program.dialogs().answer = true;
+        click(save);
+        click(save);
+        QCOMPARE(teacher.messages(), (QStringList{question, question, saved, saved}));
+        QVERIFY(fileBytes("multiple/Birds& Bees.txt").contains("Which bee makes honey?"));
+        QCOMPARE(fileBytes(indexPath), indexBytes({"Birds& Bees", "Planets"}));
+        click(wizard->buttons()->at(WizardScreen::ExitCommand));
+
+        teacher.messages().clear();
+        teacher.program.dialogs().answer = false;
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        catalogue->editBox()->setChecked(true);
+        clickEntry(catalogue, 2);
+        wizard = teacher.screens().find<WizardScreen>();
+        click(wizard->buttons()->at(WizardScreen::SaveCommand));
+        QCOMPARE(teacher.messages(), QStringList{saved});
+        box(wizard, "Text1")->setText(QStringLiteral("Birds& Bees"));
+        click(wizard->buttons()->at(WizardScreen::SaveCommand));
+        QCOMPARE(teacher.messages(), (QStringList{saved, question}));
+    }
+
     void cataloguePages_data()
     {
         QTest::addColumn<int>("count");
