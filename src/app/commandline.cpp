@@ -155,7 +155,7 @@ int Run::printToPdf(const QString &title, const QString &file, bool answerKey)
         return fail(reason);
     const std::unique_ptr<PrintDevice> device = PrinterDevice::pdfFile(fromStartFolder(file));
     PrintSurface surface(*device);
-    const bool printed = answerKey ? printAnswerKey(surface, publisher::programName, set)
+    const bool printed = answerKey ? printAnswerKey(surface, set)
                                    : printWorksheet(surface, publisher::programName, set);
     if (!printed)
         return fail(QStringLiteral("%1 could not be written.").arg(file));

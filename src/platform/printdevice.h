@@ -28,6 +28,8 @@ public:
 
     // Starts a document; false when there is nothing to print on.
     virtual bool open() = 0;
+    // The document's name, as a print queue lists it and a PDF gives its title.
+    virtual void setDocumentName(const QString &name) = 0;
     // The printable page, valid once open() has succeeded.
     virtual QSizeF pageSize() const = 0;
     // The printed width of a text and the height of its line, or nothing on failure.

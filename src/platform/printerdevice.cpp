@@ -14,7 +14,6 @@
 
 namespace {
 constexpr double twipsPerInch = 1440;
-const QString documentName = QStringLiteral("Zorvanel");
 } // namespace
 
 PrinterDevice::PrinterDevice(QString pdfPath) : m_pdfPath(std::move(pdfPath)) {}
@@ -49,7 +48,6 @@ bool PrinterDevice::open()
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_partialPdf->fileName());
     }
-    m_printer->setDocName(documentName);
     m_pages.assign(1, {});
     return m_printer->isValid() && m_printer->resolution() > 0;
 }
@@ -129,8 +127,15 @@ bool PrinterDevice::newPage()
     return true;
 }
 
+void PrinterDevice::setDocumentName(const QString &name)
+{
+    m_documentName = name;
+}
+
 bool PrinterDevice::finish()
 {
+    // Named as the painting starts, when the printer takes the name.
+    m_printer->setDocName(m_documentName);
     QPainter painter;
     if (!painter.begin(m_printer.get()))
         return false;

@@ -25,6 +25,7 @@ public:
     ~PrinterDevice() override;
 
     bool open() override;
+    void setDocumentName(const QString &name) override;
     QSizeF pageSize() const override;
     std::optional<QSizeF> measure(const TextStyle &style, const QString &text) override;
     bool drawText(QPointF topLeft, const TextStyle &style, const QString &text) override;
@@ -47,6 +48,7 @@ private:
     bool finishPdf();
 
     QString m_pdfPath; // empty for the default printer
+    QString m_documentName = QStringLiteral("Zorvanel");
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QTemporaryFile> m_partialPdf;
     std::vector<std::vector<Step>> m_pages;

@@ -8,6 +8,12 @@ PrintSurface::PrintSurface(PrintDevice &device) : m_device(device)
         m_state = State::Failed; // no document was begun, so there is none to abandon
 }
 
+void PrintSurface::setDocumentName(const QString &name)
+{
+    if (!failed())
+        m_device.setDocumentName(name);
+}
+
 PrintSurface::~PrintSurface()
 {
     if (m_state == State::Printing)

@@ -23,6 +23,9 @@ public:
 
     bool failed() const { return m_state == State::Failed; }
 
+    // What the print queue lists and a PDF gives as its title.
+    void setDocumentName(const QString &name);
+
     void setFontName(const QString &family) { m_style.family = family; }
     void setFontSize(double points) { m_style.points = points; }
     void setBold(bool bold) { m_style.bold = bold; }

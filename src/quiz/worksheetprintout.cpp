@@ -97,8 +97,10 @@ bool printWorksheet(PrintSurface &surface, const QString &heading, const Questio
     return printPage(surface, heading, set, Copy::Pupils);
 }
 
-bool printAnswerKey(PrintSurface &surface, const QString &heading, const QuestionSet &set)
+bool printAnswerKey(PrintSurface &surface, const QuestionSet &set)
 {
+    const QString heading = QStringLiteral("Answer key");
+    surface.setDocumentName(heading);
     return printPage(surface, heading, set, Copy::Key);
 }
 

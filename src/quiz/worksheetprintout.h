@@ -10,9 +10,10 @@ struct QuestionSet;
 // are not printed. True when the document went to the printer.
 bool printWorksheet(PrintSurface &surface, const QString &heading, const QuestionSet &set);
 
-// The teacher's copy: the same page with each right answer in bold behind a tick, and a
-// last line giving every question's number and right letter, "1 C  2 A  ...".
-bool printAnswerKey(PrintSurface &surface, const QString &heading, const QuestionSet &set);
+// The teacher's copy, headed and named "Answer key" so that it is never handed out by
+// mistake: the same page with each right answer in bold behind a tick, and a last line
+// giving every question's number and right letter, "1 C  2 A  ...".
+bool printAnswerKey(PrintSurface &surface, const QuestionSet &set);
 
 // That last line; a question without a valid right answer shows "?".
 QString answerLetters(const QuestionSet &set);

@@ -21,7 +21,7 @@ namespace {
 std::function<bool(PrintSurface &)> printout(const QuestionSet &set, Copy copy)
 {
     return [&set, copy](PrintSurface &surface) {
-        return copy == Copy::AnswerKey ? printAnswerKey(surface, publisher::programName, set)
+        return copy == Copy::AnswerKey ? printAnswerKey(surface, set)
                                        : printWorksheet(surface, publisher::programName, set);
     };
 }

@@ -254,11 +254,12 @@ private slots:
         RecordingPrinter printer;
         std::unique_ptr<PrintDevice> device = printer.device();
         PrintSurface surface(*device);
-        QVERIFY(printAnswerKey(surface, QStringLiteral("Geography"), set));
+        QVERIFY(printAnswerKey(surface, set));
         const std::vector<PrintedOp> texts = printer.documents.back().texts();
         // The worksheet's texts, a tick for each of nine valid right answers, the letters.
         QCOMPARE(texts.size(), size_t(7 + 10 * 6 + 9 + 1));
-        QCOMPARE(texts[4].text, QStringLiteral("Geography"));
+        QCOMPARE(texts[4].text, QStringLiteral("Answer key"));
+        QCOMPARE(printer.documents.back().name, QStringLiteral("Answer key"));
         const QString tick = QStringLiteral("\u2713 ");
         // Question 1: its text, A, B, the tick, C, D.
         const PrintedOp *q1 = &texts[7];

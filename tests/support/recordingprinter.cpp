@@ -23,6 +23,7 @@ public:
         m_printer.documents.emplace_back();
         return true;
     }
+    void setDocumentName(const QString &name) override { document().name = name; }
     QSizeF pageSize() const override { return m_printer.page; }
     std::optional<QSizeF> measure(const TextStyle &style, const QString &text) override
     {

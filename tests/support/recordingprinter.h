@@ -23,6 +23,7 @@ struct PrintedOp
 
 struct PrintedDocument
 {
+    QString name;
     std::vector<PrintedOp> ops;
     bool sent = false;
     bool abandoned = false;
