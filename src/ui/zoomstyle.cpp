@@ -3,6 +3,7 @@
 #include "ui/focusmark.h"
 #include "ui/twips.h"
 
+#include <QAbstractButton>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -38,11 +39,16 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
 {
     switch (element) {
     case PE_FrameFocusRect:
-        // Around the whole option or tick box, so that the mark never covers its caption.
-        focusmark::paint(*painter, widget ? widget->rect() : option->rect,
-                         option->palette.color(QPalette::WindowText),
-                         option->palette.color(QPalette::Window));
-        return;
+        // Around the whole button, option or tick box, so that the mark never covers its
+        // caption. A list's current line keeps the thin mark, which its highlight already
+        // outshines; the thick one, drawn around the list, hid its first line.
+        if (qobject_cast<const QAbstractButton *>(widget)) {
+            focusmark::paint(*painter, widget->rect(),
+                             option->palette.color(QPalette::WindowText),
+                             option->palette.color(QPalette::Window));
+            return;
+        }
+        break;
     case PE_PanelLineEdit:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         if (option->state & State_HasFocus)
@@ -50,6 +56,7 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
                              option->palette.color(QPalette::Base));
         return;
     default:
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        break;
     }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }

@@ -2,9 +2,13 @@
 #include "ui/buttonlabel.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
+#include "ui/zoomstyle.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QListWidget>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -140,6 +144,33 @@ private slots:
         QVERIFY(accessible);
         QCOMPARE(accessible->role(), QAccessible::Button);
         QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Exit"));
+    }
+
+    // The current line of a list (an import's report) is marked within its own edge, and
+    // lightly: the thick mark drawn around the whole list hid the words of its first line.
+    void aListsFocusMarkLeavesItsLinesReadable()
+    {
+        Twips::setZoom(1.8);
+        ZoomStyle style;
+        QListWidget list;
+        list.resize(200, 100);
+        QImage image(list.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QStyleOptionFocusRect line;
+        line.rect = QRect(0, 0, 200, 20);
+        line.palette.setColor(QPalette::WindowText, Qt::black);
+        {
+            QPainter painter(&image);
+            style.drawPrimitive(QStyle::PE_FrameFocusRect, &line, &painter, &list);
+        }
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const bool words = line.rect.adjusted(3, 3, -3, -3).contains(x, y);
+                const int grey = qGray(image.pixel(x, y));
+                QVERIFY2(line.rect.contains(x, y) ? !words || grey > 160 : grey == 255,
+                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+            }
+        }
     }
 };
 
