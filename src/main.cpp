@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 // On a terminal the program's own lines are the whole story; Qt's notes about the session
@@ -31,5 +32,7 @@ int main(int argc, char *argv[])
     prepareApplication();
     AppContext context(Services::real());
     startProgram(context);
+    // Once the menu is up, so that the program is seen to be running behind the message.
+    QTimer::singleShot(0, [&context] { tellWhenContentIsMissing(context); });
     return QApplication::exec();
 }

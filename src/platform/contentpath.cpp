@@ -24,6 +24,12 @@ QString findIgnoringCase(const QString &folder, const QString &name)
 
 } // namespace
 
+QString shownContentPath(const QString &path)
+{
+    return QDir::toNativeSeparators(
+        QDir::current().absoluteFilePath(QString(path).replace(u'\\', u'/')));
+}
+
 QString resolveContentPath(const QString &path)
 {
     if (path.isEmpty())

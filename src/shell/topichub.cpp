@@ -1,6 +1,7 @@
 #include "shell/topichub.h"
 
 #include "app/appcontext.h"
+#include "platform/contentpath.h"
 #include "quiz/questionset.h"
 #include "quiz/quizscreen.h"
 #include "shell/mainmenu.h"
@@ -102,7 +103,7 @@ void TopicHub::openQuiz()
         context().services.dialogs->inform(
             QStringLiteral("The quiz could not be opened: the file \"%1\" is missing or "
                            "incomplete.")
-                .arg(questionSetPath));
+                .arg(shownContentPath(questionSetPath)));
         return;
     }
     Screens &screens = context().screens();

@@ -190,6 +190,27 @@ private slots:
         QVERIFY(program.dialogs().messages.isEmpty());
     }
 
+    // Started outside its content, the program says once where it looked and how to start
+    // it, and goes on; in a content folder (its names in any letter case) it says nothing.
+    void missingContentIsToldWithWhereAndHow()
+    {
+        TestProgram program;
+        MainMenu *menu = startProgram(program.context());
+        tellWhenContentIsMissing(program.context());
+        const QStringList &messages = program.dialogs().messages;
+        QCOMPARE(messages.size(), 1);
+        for (const QString &part : {QDir::currentPath(), QStringLiteral("./run.sh"),
+                                    QStringLiteral(" zorvanel ")})
+            QVERIFY2(messages.first().contains(part), qPrintable(messages.first()));
+        QVERIFY(menu->isVisible());
+
+        for (const char *folder : {"images", "WMF", "wmf2", "logo"})
+            QVERIFY(QDir().mkpath(QLatin1String(folder)));
+        program.writeFile(QStringLiteral("multiple/Tomas Verrin.txt"), "");
+        tellWhenContentIsMissing(program.context());
+        QCOMPARE(messages.size(), 1);
+    }
+
     void theWebSiteOpensFromTheAddressAndTheLogo()
     {
         TestProgram program;
