@@ -331,19 +331,20 @@ public:
         canvas.drawPolygon(land);
 
         const qreal r = s * 0.028;
-        const QPointF paris = at(0.52, 0.30);
-        const QPointF coupvray = at(0.62, 0.30);
+        const QPointF paris = at(0.52, 0.33);
+        const QPointF coupvray = at(0.62, 0.33);
         canvas.setNoPen();
         canvas.setBrush(look.ink);
         canvas.drawEllipse(around(paris, r * 1.2, r * 1.2));
         canvas.setBrush(look.accent);
         canvas.drawEllipse(around(coupvray, r, r));
-        const qreal lift = look.labelStrong.height * 0.35;
-        text(canvas, look.labelStrong, look.ink,
-             paris + QPointF(0, r * 2 + pagefonts::ascent(look.labelStrong)),
+        // Paris over its dot and Coupvray under its own, a little to the west, both clear of
+        // the border: beside its dot, the longer name ran across it.
+        text(canvas, look.labelStrong, look.ink, paris - QPointF(0, r * 1.6),
              QStringLiteral("Paris"), TextAlign::Centre);
-        text(canvas, look.labelStrong, look.accent, coupvray + QPointF(r * 2, lift),
-             QStringLiteral("Coupvray"));
+        text(canvas, look.labelStrong, look.accent,
+             coupvray + QPointF(-s * 0.02, r * 2 + pagefonts::ascent(look.labelStrong)),
+             QStringLiteral("Coupvray"), TextAlign::Centre);
         text(canvas, look.label, look.text, at(0.55, 0.66), QStringLiteral("France"),
              TextAlign::Centre);
         paintNorth(canvas, at(0.06, 0.02), s * 0.1, look);
