@@ -64,8 +64,9 @@ PageLook screenLook()
     p.metal = QColor(150, 156, 168);
     p.land = QColor(210, 230, 196);
     p.screen = viewerBlue;
-    p.button = QColor(236, 233, 216);
-    p.buttonText = QColor(0, 0, 128);
+    // The program's commands: yellow on black.
+    p.button = Qt::black;
+    p.buttonText = QColor(255, 255, 0);
     p.naturalWidth = 3200;
     p.outline = 30;
     return look;
@@ -116,8 +117,9 @@ PageLook paperLook()
     p.metal = QColor(140, 140, 140);
     p.land = QColor(232, 232, 232);
     p.screen = QColor(215, 215, 215);
-    p.button = Qt::white;
-    p.buttonText = Qt::black;
+    // The program's commands as a black and white printer shows them.
+    p.button = Qt::black;
+    p.buttonText = Qt::white;
     p.naturalWidth = 3400;
     p.outline = 15;
     return look;

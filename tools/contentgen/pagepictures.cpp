@@ -521,12 +521,14 @@ public:
         canvas.setBrush(look.screen);
         canvas.drawRoundRect(box, look.label.height, look.label.height);
         const qreal g = gap(look);
-        // One size for every button, the largest at which the longest name fits.
-        PageFont font = look.label;
+        // One size for every button, the largest at which the longest name fits, in the
+        // program's own bold face.
+        const PageFont face{pagefonts::tahoma, look.labelStrong.height, true};
+        PageFont font = face;
         for (const QString &row : m_rows) {
             const QStringList names = row.split(QStringLiteral(" / "));
             const qreal inside = buttonWidth(box.width(), names.size(), look) - g;
-            font.height = qMin(font.height, fitting(look.label, names, inside).height);
+            font.height = qMin(font.height, fitting(face, names, inside).height);
         }
         qreal top = box.top() + g;
         for (const QString &row : m_rows) {
@@ -535,7 +537,7 @@ public:
             for (int i = 0; i < names.size(); ++i) {
                 const QRectF button(box.left() + g + i * (width + g), top, width,
                                     buttonHeight(look));
-                canvas.setPen(look.ink, look.outline);
+                canvas.setPen(look.faint, look.outline);
                 canvas.setBrush(look.button);
                 canvas.drawRect(button.toRect());
                 const qreal baseline = button.center().y() + font.height * 0.36;
