@@ -1,9 +1,9 @@
 #include "shell/startup.h"
 
 #include "app/appcontext.h"
-#include "platform/contentpath.h"
 #include "braille/cipherscreen.h"
 #include "braille/timelinescreen.h"
+#include "platform/contentpath.h"
 #include "shell/closingscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/topichub.h"
@@ -24,9 +24,10 @@ void tellWhenContentIsMissing(AppContext &context)
     const QStringList contentEntries = {TopicHub::questionSetPath, QStringLiteral("Images"),
                                         QStringLiteral("wmf"), QStringLiteral("wmf2"),
                                         QStringLiteral("logo")};
-    const bool found = std::all_of(
-        contentEntries.begin(), contentEntries.end(),
-        [](const QString &entry) { return QFileInfo::exists(resolveContentPath(entry)); });
+    const bool found =
+        std::all_of(contentEntries.begin(), contentEntries.end(), [](const QString &entry) {
+            return QFileInfo::exists(resolveContentPath(entry));
+        });
     if (found)
         return;
     context.services.dialogs->inform(

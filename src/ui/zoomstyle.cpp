@@ -43,8 +43,7 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
         // caption. A list's current line keeps the thin mark, which its highlight already
         // outshines; the thick one, drawn around the list, hid its first line.
         if (qobject_cast<const QAbstractButton *>(widget)) {
-            focusmark::paint(*painter, widget->rect(),
-                             option->palette.color(QPalette::WindowText),
+            focusmark::paint(*painter, widget->rect(), option->palette.color(QPalette::WindowText),
                              option->palette.color(QPalette::Window));
             return;
         }

@@ -285,8 +285,7 @@ void WizardScreen::save()
 bool WizardScreen::mayReplace(const WorksheetDraft &current) const
 {
     // Read afresh: on a shared folder a colleague may have saved under this title meanwhile.
-    const QString replaced =
-        replacedWorksheet(current, m_openedOn, WorksheetIndexFile().load());
+    const QString replaced = replacedWorksheet(current, m_openedOn, WorksheetIndexFile().load());
     return replaced.isEmpty() ||
            context().services.dialogs->ask(worksheetmessages::replaceQuestion(replaced));
 }

@@ -181,26 +181,21 @@ private slots:
         QCOMPARE(outer.exec(), 0);
     }
 
-    void aMissingIndexShowsNothing()
-    {
-        TestProgram program;
-        startProgram(program.context());
-        QTest::qWait(20);
-        QCOMPARE(program.context().state.worksheetIndex.count(), 0);
-        QVERIFY(program.dialogs().messages.isEmpty());
-    }
-
-    // Started outside its content, the program says once where it looked and how to start
-    // it, and goes on; in a content folder (its names in any letter case) it says nothing.
-    void missingContentIsToldWithWhereAndHow()
+    // In an empty folder the menu lists no worksheets and says nothing of a missing index;
+    // the start-up says once where it looked for the content and how to start the program,
+    // which goes on. In a content folder (its names in any letter case) it says nothing.
+    void anEmptyFolderIsToldOfOnce()
     {
         TestProgram program;
         MainMenu *menu = startProgram(program.context());
-        tellWhenContentIsMissing(program.context());
+        QTest::qWait(20);
+        QCOMPARE(program.context().state.worksheetIndex.count(), 0);
         const QStringList &messages = program.dialogs().messages;
+        QVERIFY(messages.isEmpty());
+        tellWhenContentIsMissing(program.context());
         QCOMPARE(messages.size(), 1);
-        for (const QString &part : {QDir::currentPath(), QStringLiteral("./run.sh"),
-                                    QStringLiteral(" zorvanel ")})
+        for (const QString &part :
+             {QDir::currentPath(), QStringLiteral("./run.sh"), QStringLiteral(" zorvanel ")})
             QVERIFY2(messages.first().contains(part), qPrintable(messages.first()));
         QVERIFY(menu->isVisible());
 

@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QSignalSpy>
+#include <QStyleOptionFocusRect>
 #include <QTest>
 
 class UiTest final : public QObject
@@ -146,29 +146,25 @@ private slots:
         QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Exit"));
     }
 
-    // The current line of a list (an import's report) is marked within its own edge, and
-    // lightly: the thick mark drawn around the whole list hid the words of its first line.
+    // A list's current line (an import's report) is marked lightly, within its own edge:
+    // the thick mark drawn around the whole list hid the words of its first line.
     void aListsFocusMarkLeavesItsLinesReadable()
     {
         Twips::setZoom(1.8);
-        ZoomStyle style;
         QListWidget list;
         list.resize(200, 100);
         QImage image(list.size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         QStyleOptionFocusRect line;
         line.rect = QRect(0, 0, 200, 20);
-        line.palette.setColor(QPalette::WindowText, Qt::black);
-        {
-            QPainter painter(&image);
-            style.drawPrimitive(QStyle::PE_FrameFocusRect, &line, &painter, &list);
-        }
+        QPainter painter(&image);
+        ZoomStyle().drawPrimitive(QStyle::PE_FrameFocusRect, &line, &painter, &list);
+        painter.end();
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                const bool words = line.rect.adjusted(3, 3, -3, -3).contains(x, y);
                 const int grey = qGray(image.pixel(x, y));
-                QVERIFY2(line.rect.contains(x, y) ? !words || grey > 160 : grey == 255,
-                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+                const bool words = line.rect.adjusted(3, 3, -3, -3).contains(x, y);
+                QVERIFY(line.rect.contains(x, y) ? !words || grey > 160 : grey == 255);
             }
         }
     }
