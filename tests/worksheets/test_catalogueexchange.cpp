@@ -74,7 +74,7 @@ private slots:
         QuestionSet set;
         QVERIFY(worksheetfile::read(QStringLiteral("Birds"), set));
         QCOMPARE(printer.documents.back().texts().back().text, answerLetters(set));
-        QCOMPARE(printer.documents.back().texts().at(4).text, QStringLiteral("Zorvanel"));
+        QCOMPARE(printer.documents.back().texts().at(4).text, QStringLiteral("Answer key"));
 
         ScriptedDialogs &dialogs = teacher.program.dialogs();
         const QString pdf = teacher.program.folder() + QStringLiteral("/Birds.pdf");
