@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 QStringList shownLines(WrongAnswersScreen *review)
@@ -254,9 +256,9 @@ private slots:
         QVERIFY(third->isChecked());
 
         QRadioButton *right = quiz->answerOption(rightAnswer(1));
-        QPointingDevice *touchScreen = QTest::createTouchDevice();
-        QTest::touchEvent(right, touchScreen).press(0, nearEnd, right);
-        QTest::touchEvent(right, touchScreen).release(0, nearEnd, right);
+        const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+        QTest::touchEvent(right, touchScreen.get()).press(0, nearEnd, right);
+        QTest::touchEvent(right, touchScreen.get()).release(0, nearEnd, right);
         QVERIFY(right->isChecked());
         click(quiz->buttons()->at(QuizScreen::NextCommand));
         QCOMPARE(pupil.state().marks.at(1), 1);
