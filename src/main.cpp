@@ -34,5 +34,6 @@ int main(int argc, char *argv[])
     startProgram(context);
     // Once the menu is up, so that the program is seen to be running behind the message.
     QTimer::singleShot(0, [&context] { tellWhenContentIsMissing(context); });
+    repeatFirstFocus(&context.backdrop());
     return QApplication::exec();
 }

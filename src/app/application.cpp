@@ -1,13 +1,17 @@
 #include "app/application.h"
 
+#include "ui/controlgroup.h"
 #include "ui/fonts.h"
 #include "ui/pictureview.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
 #include "ui/zoomstyle.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
+#include <QWidget>
 
 void prepareApplication()
 {
@@ -20,4 +24,18 @@ void prepareApplication()
     QApplication::setStyle(new ZoomStyle);
     PictureView::installAccessibility();
     Screen::installAccessibility();
+    ControlGroup::installAccessibility();
+}
+
+void repeatFirstFocus(QWidget *window)
+{
+    for (int ms : {1000, 2500, 5000}) {
+        QTimer::singleShot(ms, window, [window] {
+            QWidget *focus = window->focusWidget();
+            if (!QAccessible::isActive() || !window->isActiveWindow() || !focus)
+                return;
+            QAccessibleEvent focused(focus, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focused);
+        });
+    }
 }

@@ -5,6 +5,7 @@
 #include "ui/screen.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
@@ -124,6 +125,23 @@ void setFittedText(QAbstractButton *button, const QString &text, const QFont &de
 {
     button->setText(text);
     fitFont(button, design, [button] { return button->sizeHint().width() <= button->width(); });
+}
+
+void setUpUnannounced(const std::function<void()> &setUp)
+{
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
+    setUp();
+    QAccessible::installUpdateHandler(previous);
+}
+
+void clipToChildren(QWidget *container)
+{
+    QRegion controls;
+    for (QWidget *child : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (child->isVisibleTo(container))
+            controls += child->geometry();
+    container->setMask(controls);
 }
 
 void setBackColour(QWidget *widget, const QColor &colour)

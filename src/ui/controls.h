@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 class QAbstractButton;
 class QCheckBox;
 class QLabel;
@@ -29,6 +31,17 @@ QRadioButton *optionButton(QWidget *parent, const QString &name, const QString &
 // A tick box; its back colour is the screen's, set when the screen loads.
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption,
                     const QRectF &twips, const QFont &font, const QColor &colour);
+
+// Sets up text boxes without a word to assistive technology. Qt reports a box's caret as
+// moved whenever its text or its greatest length is set, focused or not; Orca, reading that
+// news once the focus has come to the box, takes the box for the focus without a word and
+// then says nothing when the focus itself arrives, so the screen that opens on the box is
+// never spoken. A box filled before anyone types in it has nothing to announce.
+void setUpUnannounced(const std::function<void()> &setUp);
+
+// Makes a container that only gathers controls present to the mouse where its shown controls
+// are and nowhere else, so that the bare screen between them stays the screen's own.
+void clipToChildren(QWidget *container);
 
 // Gives a control an opaque back colour.
 void setBackColour(QWidget *widget, const QColor &colour);

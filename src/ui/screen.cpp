@@ -2,6 +2,7 @@
 
 #include "app/appcontext.h"
 #include "ui/accessiblefactory.h"
+#include "ui/announcement.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/pictureview.h"
@@ -18,13 +19,16 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 void placeTwips(QWidget *widget, double left, double top, double width, double height)
 {
     widget->setGeometry(Twips::toPixels(left, top, width, height));
 }
 
 Screen::Screen(AppContext &context, const QString &name)
-    : QWidget(&context.backdrop()), m_context(context), m_client(new QWidget(this))
+    : QWidget(&context.backdrop()), m_context(context), m_client(new QWidget(this)),
+      m_announcement(new Announcement(m_client))
 {
     setObjectName(name);
     hide();
@@ -55,6 +59,11 @@ void Screen::setSummary(const QString &summary)
     setAccessibleDescription(summary);
 }
 
+void Screen::announce(const QString &text)
+{
+    m_announcement->say(text);
+}
+
 namespace {
 QAccessibleInterface *panelOf(Screen *screen)
 {
@@ -65,6 +74,7 @@ QAccessibleInterface *panelOf(Screen *screen)
 void Screen::installAccessibility()
 {
     installAccessibleFactory<Screen, panelOf>();
+    Announcement::installAccessibility();
 }
 
 void Screen::setIcon(const QIcon &icon)
@@ -154,8 +164,13 @@ bool Screen::focusNextPrevChild(bool next)
     const QList<QWidget *> stops = tabStops();
     if (stops.isEmpty())
         return true;
-    // The window may not be active (a test, a second display): its own focus widget counts.
-    const qsizetype at = stops.indexOf(window()->focusWidget());
+    // The window may not be active (a test, a second display): its own focus widget counts,
+    // and a stop that hands the focus to a part of it holds it while that part does.
+    const QWidget *focus = window()->focusWidget();
+    const auto held = std::find_if(stops.cbegin(), stops.cend(), [focus](const QWidget *stop) {
+        return stop == focus || (focus && stop->focusProxy() == focus);
+    });
+    const qsizetype at = held == stops.cend() ? -1 : held - stops.cbegin();
     const qsizetype count = stops.size();
     const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
     stops.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);

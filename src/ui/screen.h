@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class AppContext;
+class Announcement;
 class QAbstractButton;
 
 // Places a control in its parent at a position and size given in twips.
@@ -49,6 +50,9 @@ public:
     void setSpokenHeading(const QString &heading);
     // A line read with the screen's name, for what a pupil must hear when it opens.
     void setSummary(const QString &summary);
+    // Tells a screen reader of what appears beside the focus, which stays where it is.
+    void announce(const QString &text);
+    Announcement *announcement() const { return m_announcement; }
     // The command that Escape runs: the screen's way out.
     void setEscapeCommand(QAbstractButton *command);
 
@@ -74,6 +78,7 @@ private:
 
     AppContext &m_context;
     QWidget *m_client;
+    Announcement *m_announcement;
     QString m_caption;
     QIcon m_icon;
     QPointer<QAbstractButton> m_escapeCommand;

@@ -1,0 +1,58 @@
+#include "ui/announcement.h"
+
+#include "ui/accessiblefactory.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+
+namespace {
+class Notice : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
+QAccessibleInterface *statusBarOf(Announcement *line)
+{
+    return new QAccessibleWidget(line, QAccessible::StatusBar);
+}
+
+QAccessibleInterface *notificationOf(Notice *notice)
+{
+    return new QAccessibleWidget(notice, QAccessible::Notification);
+}
+} // namespace
+
+Announcement::Announcement(QWidget *parent)
+    : QWidget(parent), m_notice(new Notice(this)), m_text(new QLabel(m_notice))
+{
+    setObjectName(QStringLiteral("Announcement"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    resize(0, 0);
+    m_text->setTextFormat(Qt::PlainText);
+    m_notice->hide();
+}
+
+void Announcement::say(const QString &text)
+{
+    m_text->setText(text);
+    // Shown again, it is heard again, even when the line is the same as the last.
+    m_notice->hide();
+    if (isVisible())
+        m_notice->show();
+}
+
+QString Announcement::lastSaid() const
+{
+    return m_text->text();
+}
+
+void Announcement::installAccessibility()
+{
+    installAccessibleFactory<Announcement, statusBarOf>();
+    installAccessibleFactory<Notice, notificationOf>();
+}
+
+#include "announcement.moc"
