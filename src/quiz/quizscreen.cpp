@@ -9,6 +9,7 @@
 #include "quiz/wronganswersscreen.h"
 #include "ui/buttonarray.h"
 #include "ui/buttonlabel.h"
+#include "ui/controlgroup.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
@@ -66,14 +67,20 @@ QuizScreen::QuizScreen(AppContext &context) : Screen(context, QStringLiteral("mu
     m_questionText = textLabel(client(), QStringLiteral("Label2"), QString(),
                                {960, 3960, 9840, 1455}, questionFont(), colours::commandText);
 
+    // The answers are spoken under the question's number and text whenever the focus comes
+    // to them from a command, so each new question is heard before its first answer.
+    m_answerGroup = new ControlGroup(client(), QStringLiteral("Answers"),
+                                     {2400, 5400, 6975, 600 * (noAnswer - 1) + 525});
     m_answers = new QButtonGroup(this);
     for (int choice = 1; choice <= noAnswer; ++choice) {
-        const QRectF place(2400, 5400 + 600 * (choice - 1), 6975, 525);
-        QRadioButton *option = optionButton(client(), QStringLiteral("Option1(%1)").arg(choice),
-                                            QString(), place, answerFont(), colours::commandText);
+        const QRectF place(0, 600 * (choice - 1), 6975, 525);
+        QRadioButton *option =
+            optionButton(m_answerGroup, QStringLiteral("Option1(%1)").arg(choice), QString(), place,
+                         answerFont(), colours::commandText);
         m_answers->addButton(option, choice);
     }
     answerOption(noAnswer)->hide();
+    controls::clipToChildren(m_answerGroup);
 
     m_buttons
         ->add(PreviousCommand, QStringLiteral("<< Previous Question"), {2040, 7920, 3765, 495},
@@ -134,6 +141,7 @@ void QuizScreen::showQuest()
     m_questionNumber->setText(QStringLiteral("Question") + numberText(run.number()));
     const Question &question = run.current();
     controls::setFittedText(m_questionText, question.text, questionFont());
+    m_answerGroup->setHeading({m_questionNumber, m_questionText});
     for (int choice = 1; choice < noAnswer; ++choice) {
         QRadioButton *option = answerOption(choice);
         const QString &answer = question.answers.at(choice - 1);
@@ -151,8 +159,13 @@ void QuizScreen::keyPressEvent(QKeyEvent *event)
     const int choice = answerkeys::choiceForKey(event->key());
     if (choice > 0 && event->modifiers() == Qt::NoModifier) {
         QRadioButton *option = answerOption(choice);
+        const bool moved = window()->focusWidget() != option;
         option->setFocus(Qt::OtherFocusReason);
         option->click();
+        // A screen reader speaks an answer the focus moves to, chosen or not, but says
+        // nothing when the answer it is on becomes the chosen one.
+        if (!moved)
+            announce(option->accessibleName() + QStringLiteral(", selected"));
         return;
     }
     Screen::keyPressEvent(event);

@@ -3,6 +3,7 @@
 #include "ui/screen.h"
 
 class ButtonArray;
+class ControlGroup;
 class Picture;
 class PictureView;
 class QButtonGroup;
@@ -48,5 +49,6 @@ private:
     QLabel *m_questionNumber;
     QLabel *m_questionText;
     PictureView *m_picture;
+    ControlGroup *m_answerGroup;
     QButtonGroup *m_answers;
 };

@@ -55,7 +55,7 @@ ResultsScreen::ResultsScreen(AppContext &context) : Screen(context, QStringLiter
     m_name = new QLineEdit(client());
     m_name->setObjectName(QStringLiteral("Text1"));
     m_name->setFont(times24);
-    m_name->setMaxLength(maxNameLength);
+    controls::setUpUnannounced([this] { m_name->setMaxLength(maxNameLength); });
     m_name->setAccessibleName(QStringLiteral("Your name"));
     placeTwips(m_name, 3120, 6600, 5760, 615);
     m_name->hide();
@@ -103,8 +103,6 @@ void ResultsScreen::load()
             "Click the button above to check which questions you answered incorrectly."));
         action->setText(QStringLiteral("Check Wrong Answers"));
     }
-    // Read with the screen's name when it opens, before the pupil moves anywhere.
-    setSummary(m_banner->text());
     m_pictureTimer.start();
 }
 

@@ -57,6 +57,8 @@ void WrongAnswersScreen::load()
 void WrongAnswersScreen::setTitle(const QString &title)
 {
     m_title->setText(title);
+    // A screen reader passes over a screen without a name, and all the lines on it.
+    setSpokenHeading(title);
 }
 
 void WrongAnswersScreen::setLines(const QStringList &lines)

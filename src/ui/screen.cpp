@@ -54,11 +54,6 @@ void Screen::setEscapeCommand(QAbstractButton *command)
     m_escapeCommand = command;
 }
 
-void Screen::setSummary(const QString &summary)
-{
-    setAccessibleDescription(summary);
-}
-
 void Screen::announce(const QString &text)
 {
     m_announcement->say(text);

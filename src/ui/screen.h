@@ -48,8 +48,6 @@ public:
     // What a screen reader calls the screen: the caption and the screen's own heading,
     // "Zorvanel: Multiple Choice".
     void setSpokenHeading(const QString &heading);
-    // A line read with the screen's name, for what a pupil must hear when it opens.
-    void setSummary(const QString &summary);
     // Tells a screen reader of what appears beside the focus, which stays where it is.
     void announce(const QString &text);
     Announcement *announcement() const { return m_announcement; }

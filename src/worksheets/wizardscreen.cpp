@@ -43,7 +43,7 @@ QLineEdit *textBox(QWidget *parent, const QString &name, const QString &accessib
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     box->setFont(fonts::screenFont(fonts::timesNewRoman, points));
-    box->setMaxLength(maxLength);
+    controls::setUpUnannounced([box, maxLength] { box->setMaxLength(maxLength); });
     box->setValidator(new LineTextValidator(box));
     placeTwips(box, twips.x(), twips.y(), twips.width(), twips.height());
     return box;
@@ -209,13 +209,15 @@ void WizardScreen::holdLeftOvers(const QList<WorksheetDraft> &drafts)
 
 void WizardScreen::showDraft(const WorksheetDraft &draft)
 {
-    m_title->setText(draft.title);
+    controls::setUpUnannounced([this, &draft] { m_title->setText(draft.title); });
     m_questionMarks = draft.questionMarks;
     m_answerMarks = draft.answerMarks;
     // A text wider than its box shows its start, where a teacher begins to read.
     const auto fill = [](QLineEdit *box, const QString &text, const BoxMark &mark) {
-        box->setText(text);
-        box->setCursorPosition(0);
+        controls::setUpUnannounced([box, &text] {
+            box->setText(text);
+            box->setCursorPosition(0);
+        });
         showMark(box, mark);
     };
     for (int q = 0; q < Draft::questionCount; ++q)
