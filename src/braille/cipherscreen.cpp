@@ -5,6 +5,7 @@
 #include "braille/brailleword.h"
 #include "braille/cipherwords.h"
 #include "braille/dotsurface.h"
+#include "braille/keytable.h"
 #include "ui/buttonarray.h"
 #include "ui/buttonlabel.h"
 #include "ui/controls.h"
@@ -18,6 +19,8 @@ CipherScreen::CipherScreen(AppContext &context) : Screen(context, QStringLiteral
     // First, so that every control lies over the dots.
     m_surface = new DotSurface(client());
     m_word = new BrailleWord(client());
+    // After the word in the tab order, so the word is read first; a layer over the dots.
+    m_key = new KeyTable(client());
 
     controls::textLabel(client(), QStringLiteral("Label7"),
                         QStringLiteral("What is the word shown below in Braille?"),
@@ -41,24 +44,12 @@ CipherScreen::CipherScreen(AppContext &context) : Screen(context, QStringLiteral
 void CipherScreen::load()
 {
     setupScreen();
-    placeKeyLetters();
+    m_key->placeLetters();
+    // Handing the focus to its letters moved the key to their place in the tab order.
+    setTabOrder(m_word, m_key);
     brailleAlphabet();
     m_words = cipher::words();
     calculate();
-}
-
-void CipherScreen::placeKeyLetters()
-{
-    const QFont font = fonts::screenFont(fonts::arial, 24);
-    for (int code = 0; code < braille::letterCount; ++code) {
-        const QPointF topLeft = braille::keyLetterTopLeft(code);
-        const QString letter(QChar('a' + code));
-        QLabel *label = controls::textLabel(client(), QStringLiteral("Label5(%1)").arg(code), letter,
-                                            {topLeft, QSizeF(525, 540)}, font, colours::commandText);
-        label->setAccessibleName(
-            QStringLiteral("%1, dots %2").arg(letter, braille::raisedDotNumbers(code)));
-        label->show();
-    }
 }
 
 void CipherScreen::brailleAlphabet()
@@ -80,6 +71,8 @@ void CipherScreen::calculate()
     m_word->setAccessibleDescription(QStringLiteral("The word in Braille"));
     for (const braille::Cell &cell : braille::wordCells(word))
         m_surface->drawCell(cell);
+    // Heard on a new problem; as the screen opens, the focus on the word brings it.
+    announce(m_word->accessibleName());
 }
 
 void CipherScreen::clicked(int index)
@@ -91,7 +84,9 @@ void CipherScreen::clicked(int index)
         break;
     case AnswerCommand:
         m_answer->show();
-        m_word->setAccessibleDescription(QStringLiteral("The word in Braille: ") + m_answer->text());
+        m_word->setAccessibleDescription(QStringLiteral("The word in Braille: ") +
+                                         m_answer->text());
+        announce(m_answer->text());
         break;
     case NewProblemCommand:
         m_surface->clear();

@@ -7,6 +7,7 @@
 class ButtonArray;
 class BrailleWord;
 class DotSurface;
+class KeyTable;
 class QLabel;
 
 // "braillelab": a word drawn only in Braille beside a key of the whole alphabet. The pupil
@@ -23,13 +24,13 @@ public:
     ButtonArray *buttons() const { return m_buttons; }
 
 private:
-    void placeKeyLetters();
     void brailleAlphabet();
     void calculate();
     void clicked(int index);
 
     DotSurface *m_surface;
     BrailleWord *m_word;
+    KeyTable *m_key;
     QLabel *m_answer;
     ButtonArray *m_buttons;
     QStringList m_words;

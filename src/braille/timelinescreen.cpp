@@ -226,18 +226,23 @@ void TimelineScreen::activated(int k)
         m_events.at(k)->raise();
     }
     showBoard();
+    announce(whereText(k));
 }
 
 void TimelineScreen::stepped(int rows)
 {
     m_board.considerRows(rows);
     showBoard();
+    announce(whereText(m_board.held()));
 }
 
 void TimelineScreen::cancelled()
 {
+    const int k = m_board.held();
     m_board.putBack();
     showBoard();
+    if (k != TimelineBoard::none)
+        announce(whereText(k));
 }
 
 void TimelineScreen::clicked(int index)
@@ -259,6 +264,8 @@ void TimelineScreen::clicked(int index)
         break;
     }
     showBoard();
+    if (index == CheckScoreCommand)
+        announce(m_result->text());
 }
 
 void TimelineScreen::placeEvent(int k)
@@ -293,7 +300,8 @@ void TimelineScreen::showHolding()
 
 void TimelineScreen::describe()
 {
-    // Qt announces a changed description itself: the held event names the box it is over.
+    // Read with an event when the focus comes to it; a change while it has the focus is
+    // announced where it happens, since Orca does not hear a changed description from Qt.
     const int considered = m_board.consideredBox();
     for (int k = 0; k < TimelineBoard::eventCount; ++k)
         m_events.at(k)->setAccessibleDescription(whereText(k));
