@@ -3,6 +3,7 @@
 #include "ui/controlgroup.h"
 #include "ui/fonts.h"
 #include "ui/pictureview.h"
+#include "ui/readablepicture.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
 #include "ui/zoomstyle.h"
@@ -23,6 +24,7 @@ void prepareApplication()
         Twips::setZoom(Twips::zoomFor(display->geometry().size()));
     QApplication::setStyle(new ZoomStyle);
     PictureView::installAccessibility();
+    ReadablePicture::installAccessibility();
     Screen::installAccessibility();
     ControlGroup::installAccessibility();
 }

@@ -30,6 +30,7 @@ void PictureView::setPicture(const Picture &picture)
     if (m_sizedToPicture)
         resize(Twips::toPixels(m_picture.sizeTwips()));
     update();
+    pictureChanged();
     if (QAccessible::isActive()) {
         for (QAccessible::Event change :
              {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {

@@ -41,6 +41,8 @@ signals:
     void clicked();
 
 protected:
+    // After a new picture is in place.
+    virtual void pictureChanged() {}
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

@@ -6,7 +6,7 @@
 
 GuideViewer::GuideViewer(AppContext &context) : PageViewer(context, QStringLiteral("guide"), true)
 {
-    pageLabel()->setText(viewerpages::pageLabel(1, pages));
+    setPageLabel(viewerpages::pageLabel(1, pages));
     setSpokenHeading(QStringLiteral("Teacher's Guide"));
 }
 

@@ -3,7 +3,7 @@
 #include "app/appcontext.h"
 #include "ui/buttonarray.h"
 #include "ui/buttonlabel.h"
-#include "ui/pictureview.h"
+#include "ui/readablepicture.h"
 #include "viewers/viewerpages.h"
 
 #include <QLabel>
@@ -33,7 +33,7 @@ void NotesViewer::load()
     if (state.viewerPageCount == 1)
         hidePageTurning();
     state.viewerPage = 1;
-    pageLabel()->setText(viewerpages::pageLabel(1, state.viewerPageCount));
+    setPageLabel(viewerpages::pageLabel(1, state.viewerPageCount));
 }
 
 int NotesViewer::pageCount() const
@@ -49,6 +49,7 @@ QString NotesViewer::picturePath(const QString &folder, int page) const
 void NotesViewer::hidePageTurning()
 {
     pageLabel()->hide();
+    pagePicture()->setHeading(QString());
     buttons()->at(NextCommand)->hide();
     buttons()->at(PreviousCommand)->hide();
 }

@@ -9,6 +9,7 @@
 #include "ui/palette.h"
 #include "ui/pictureview.h"
 #include "ui/printjob.h"
+#include "ui/readablepicture.h"
 #include "viewers/viewerpages.h"
 
 #include <QKeyEvent>
@@ -22,9 +23,8 @@ constexpr double paperMargin = 1000;
 PageViewer::PageViewer(AppContext &context, const QString &name, bool resetOnBackground)
     : Screen(context, name)
 {
-    m_page = new PictureView(client(), QStringLiteral("Image1"), {120, 0, 0, 0});
+    m_page = new ReadablePicture(client(), QStringLiteral("Image1"), {120, 0, 0, 0});
     m_page->setSizedToPicture(true);
-    m_page->setAccessibleName(QStringLiteral("Page"));
     m_paper = new PictureView(client(), QStringLiteral("Image2"), {120, 0, 0, 0});
     m_paper->hide();
 
@@ -40,12 +40,16 @@ PageViewer::PageViewer(AppContext &context, const QString &name, bool resetOnBac
         controls::textLabel(client(), QStringLiteral("Label1"), QString(), {4200, 7920, 2295, 495},
                             fonts::screenFont(fonts::tahoma, 15.75, true), colours::black);
     controls::setBackColour(m_pageLabel, colours::white);
+    // A screen reader hears the label as the first line of the page, so not again apart.
+    m_pageLabel->setBuddy(m_page);
     m_buttons->add(NextCommand, QStringLiteral("Next Page"), {6720, 7920, 2685, 495}, look,
                    resetOnBackground);
     m_buttons->add(ExitCommand, QStringLiteral("Exit"), {10680, 7920, 1125, 495}, look,
                    resetOnBackground);
     connect(m_buttons, &ButtonArray::clicked, this, &PageViewer::clicked);
     setEscapeCommand(m_buttons->at(ExitCommand));
+    // The viewer opens on Print, as it always has; the page to read line by line is next.
+    setTabOrder(m_buttons->at(PrintCommand), m_page);
     for (int index : m_buttons->indexes())
         m_buttons->at(index)->installEventFilter(this);
 }
@@ -85,7 +89,15 @@ void PageViewer::turnPage(int step)
     m_buttons->at(NextCommand)->setEnabled(viewerpages::canGoOn(page, count));
     setPagePictures(picturePath(QStringLiteral("wmf"), page),
                     picturePath(QStringLiteral("wmf2"), page));
-    m_pageLabel->setText(viewerpages::pageLabel(page, count));
+    setPageLabel(viewerpages::pageLabel(page, count));
+    // The focus stays on the command or the page; the new page is said all the same.
+    announce(m_page->caret().text());
+}
+
+void PageViewer::setPageLabel(const QString &label)
+{
+    m_pageLabel->setText(label);
+    m_page->setHeading(m_pageLabel->isHidden() ? QString() : label);
 }
 
 void PageViewer::printPage()

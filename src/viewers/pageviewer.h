@@ -5,6 +5,7 @@
 class ButtonArray;
 class PictureView;
 class QLabel;
+class ReadablePicture;
 
 // A screen of pages drawn as pictures: one page on show, turned with "Next Page" and
 // "Previous Page" (or Page Down and Page Up), and printed from its paper picture. The
@@ -18,11 +19,13 @@ public:
 
     ButtonArray *buttons() const { return m_buttons; }
     // Image1, the page as the screen shows it, and Image2, the same page for paper.
-    PictureView *pagePicture() const { return m_page; }
+    ReadablePicture *pagePicture() const { return m_page; }
     PictureView *paperPicture() const { return m_paper; }
     QLabel *pageLabel() const { return m_pageLabel; }
 
     void setPagePictures(const QString &screenPath, const QString &paperPath);
+    // "Page 2 of 5", shown and read as the page's first line.
+    void setPageLabel(const QString &label);
 
 protected:
     // The guide's commands lose their highlight over the bare screen; the notes viewer's
@@ -43,7 +46,7 @@ private:
     void turnPage(int step);
     void printPage();
 
-    PictureView *m_page;
+    ReadablePicture *m_page;
     PictureView *m_paper;
     QLabel *m_pageLabel;
     ButtonArray *m_buttons;

@@ -2,12 +2,13 @@
 
 int runTextFileTest(int argc, char **argv);
 int runContentPathTest(int argc, char **argv);
+int runTextCaretTest(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     int failures = 0;
-    for (auto run : {runTextFileTest, runContentPathTest})
+    for (auto run : {runTextFileTest, runContentPathTest, runTextCaretTest})
         failures += run(argc, argv);
     return failures;
 }

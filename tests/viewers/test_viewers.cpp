@@ -3,12 +3,11 @@
 #include "app/application.h"
 #include "platform/picturetext.h"
 #include "pupil.h"
-#include "ui/pictureview.h"
+#include "ui/readablepicture.h"
 #include "ui/twips.h"
 #include "viewers/guideviewer.h"
 #include "viewers/notesviewer.h"
 
-#include <QAccessible>
 #include <QDirIterator>
 #include <QImage>
 #include <QLabel>
@@ -262,23 +261,6 @@ private slots:
         QCOMPARE(pageLabel(guide), QStringLiteral("Page 2 of 5"));
         QTest::keyClick(focused, Qt::Key_Escape);
         QCOMPARE(reader.front(), reader.menu);
-    }
-
-    void aScreenReaderReadsThePage()
-    {
-        Reader reader;
-        GuideViewer *guide = reader.openGuide();
-        QAccessibleInterface *page = QAccessible::queryAccessibleInterface(guide->pagePicture());
-        QVERIFY(page);
-        QCOMPARE(page->role(), QAccessible::Graphic);
-        QCOMPARE(page->text(QAccessible::Name), QStringLiteral("Finding your way"));
-        const QString words = page->text(QAccessible::Description);
-        QVERIFY2(words.contains("On the main menu, Tomas Verrin opens the topic"),
-                 qPrintable(words));
-        // The page's own words come before those of the picture beside them.
-        QVERIFY(words.indexOf("Escape leaves the screen") < words.indexOf("Beside every page"));
-        press(guide, PageViewer::NextCommand);
-        QVERIFY(page->text(QAccessible::Name) != QStringLiteral("Finding your way"));
     }
 
     void theKeyFactsAndTheNotesTurnTheirOwnPages()
