@@ -13,13 +13,13 @@ zorvanel_build_packages=(
 )
 
 # The suite: a virtual display, pictures of what it shows, a printing server, the fuzzing
-# compiler, the package's validators, and a screen reader's view of the program.
+# compiler, the package's validators, and a screen reader to hear the program with.
 zorvanel_test_packages=(
   xvfb xauth openbox xdotool imagemagick poppler-utils
   cups cups-ipp-utils printer-driver-cups-pdf
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   lintian desktop-file-utils appstream
-  dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+  dbus at-spi2-core orca
 )
 
 zorvanel_install_deps() {

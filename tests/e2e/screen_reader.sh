@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The real program used as a blind pupil uses it: keys only, and the screen read through
-# AT-SPI as a screen reader reads it. Everything runs on private buses and a private display.
-# Usage: screen_reader.sh PROGRAM CONTENT_DIR [CLIENT OPTIONS...] (--dump prints the front screen)
+# The real program used as a blind pupil uses it: keys only, heard and read on a Braille
+# display through Orca itself, which runs headless and writes every utterance and Braille
+# line into its debug log. Everything runs on private buses, a private display and a
+# scratch home.
+# Usage: screen_reader.sh PROGRAM CONTENT_DIR   (KEEP_ORCA_LOG=FILE keeps Orca's whole log)
 set -u
 program=$(realpath "$1") content=$2; shift 2
 here=$(cd "$(dirname "$0")" && pwd)
@@ -10,14 +12,11 @@ skip() { echo "skipped: $*"; exit 77; }
 launcher=/usr/libexec/at-spi-bus-launcher
 registry=/usr/libexec/at-spi2-registryd
 for tool in "$launcher" "$registry"; do [ -x "$tool" ] || skip "no $tool"; done
-for tool in dbus-daemon gdbus; do command -v "$tool" >/dev/null || skip "no $tool"; done
-# The client library comes with the system's Python, which a local one may hide.
-python=
-for candidate in /usr/bin/python3 python3; do
-  if "$candidate" -c 'import gi; gi.require_version("Atspi", "2.0"); from gi.repository import Atspi' \
-      >/dev/null 2>&1; then python=$candidate; break; fi
-done
-[ -n "$python" ] || skip "no Python with the AT-SPI client library (python3-gi, gir1.2-atspi-2.0)"
+for tool in dbus-daemon gdbus orca python3; do command -v "$tool" >/dev/null || skip "no $tool"; done
+# Orca will not start beside another Orca of the same user, and this test does not replace
+# the screen reader someone may be using.
+running=$(pgrep -u "$(id -u)" -x orca | tr '\n' ' ')
+[ -z "$running" ] || skip "an Orca of this user is running already (pid $running)"
 
 source "$here/xdisplay.sh"
 x_display_start || exit $?
@@ -75,8 +74,6 @@ done
 [ "$owned" = "(true,)" ] || skip "the AT-SPI registry did not start: $(cat "$runtime/registry.log")"
 echo "accessibility bus at $a11y, registry up"
 
-# Qt's bridge follows the setting above; the variable makes sure of it, since a bridge that
-# stayed off would only show as a skip.
 # A working folder of its own, holding one worksheet the program's command line imports.
 work=$runtime/work
 mkdir -p "$work/multiple"
@@ -88,10 +85,33 @@ cp "$content"/multiple/* "$work/multiple/"
 (cd "$work" && "$program" --import sample.gift >/dev/null) || { echo "FAIL: the worksheet could not be imported"; exit 1; }
 content=$work
 
+# Orca with no settings of its own but one: its log written line by line, so that the
+# client reads each utterance as it is made. Without a speech server or Braille hardware it
+# still logs what it would say and show.
+export HOME=$runtime/home
+unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
+mkdir -p "$HOME/.local/share/orca"
+printf '%s\n' 'import orca.debug' 'if orca.debug.debugFile:' \
+  '    orca.debug.debugFile.reconfigure(line_buffering=True)' \
+  >"$HOME/.local/share/orca/orca-customizations.py"
+orca_log=$runtime/orca.log
+orca --debug-file="$orca_log" >"$runtime/orca.out" 2>&1 & pids+=($!)
+for _ in $(seq 150); do
+  grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$orca_log" 2>/dev/null && break
+  kill -0 "${pids[-1]}" 2>/dev/null || break
+  sleep 0.2
+done
+grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$orca_log" 2>/dev/null ||
+  skip "Orca did not start: $(tail -n 5 "$runtime/orca.out")"
+echo "Orca is running"
+
+# Qt's bridge follows the desktop's setting, turned on above; the variable makes sure of it.
 (cd "$content" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$program") & app=$!
 pids+=("$app")
 
-"$python" "$here/screen_reader.py" --pid "$app" --content "$content" "$@"
+python3 "$here/screen_reader.py" --log "$orca_log" --content "$content" \
+  --pages "$here/../../tools/contentgen/pages"
 status=$?
+[ -n "${KEEP_ORCA_LOG:-}" ] && cp "$orca_log" "$KEEP_ORCA_LOG"
 kill -0 "$app" 2>/dev/null || echo "the program had ended by the time the client finished"
 exit $status
