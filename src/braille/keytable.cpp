@@ -8,7 +8,6 @@
 #include "ui/palette.h"
 #include "ui/screen.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -16,11 +15,6 @@
 namespace {
 const QSizeF letterSize(525, 540);
 constexpr int perRow = 13;
-
-QAccessibleInterface *tableOf(KeyTable *key)
-{
-    return new QAccessibleWidget(key, QAccessible::Table);
-}
 
 // The twips the 26 letters cover.
 QRectF keyArea()
@@ -33,7 +27,7 @@ QRectF keyArea()
 
 KeyTable::KeyTable(QWidget *parent) : QWidget(parent)
 {
-    installAccessibleFactory<KeyTable, tableOf>();
+    installAccessibleRole<KeyTable, QAccessible::Table>();
     setObjectName(QStringLiteral("Key"));
     setAccessibleName(QStringLiteral("Key"));
     setFocusPolicy(Qt::TabFocus);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLatin1String>
 
 #include <utility>
@@ -17,4 +18,15 @@ template <class W, QAccessibleInterface *(*Make)(W *)> void installAccessibleFac
         const bool ours = widget && className == QLatin1String(W::staticMetaObject.className());
         return ours ? Make(widget) : static_cast<QAccessibleInterface *>(nullptr);
     });
+}
+
+template <class W, QAccessible::Role role> QAccessibleInterface *widgetWithRole(W *widget)
+{
+    return new QAccessibleWidget(widget, role);
+}
+
+// Gives every widget of class W Qt's plain interface, with a role of its own.
+template <class W, QAccessible::Role role> void installAccessibleRole()
+{
+    installAccessibleFactory<W, widgetWithRole<W, role>>();
 }

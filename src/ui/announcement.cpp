@@ -2,7 +2,6 @@
 
 #include "ui/accessiblefactory.h"
 
-#include <QAccessibleWidget>
 #include <QLabel>
 
 namespace {
@@ -12,16 +11,6 @@ class Notice : public QWidget
 public:
     using QWidget::QWidget;
 };
-
-QAccessibleInterface *statusBarOf(Announcement *line)
-{
-    return new QAccessibleWidget(line, QAccessible::StatusBar);
-}
-
-QAccessibleInterface *notificationOf(Notice *notice)
-{
-    return new QAccessibleWidget(notice, QAccessible::Notification);
-}
 } // namespace
 
 Announcement::Announcement(QWidget *parent)
@@ -51,8 +40,8 @@ QString Announcement::lastSaid() const
 
 void Announcement::installAccessibility()
 {
-    installAccessibleFactory<Announcement, statusBarOf>();
-    installAccessibleFactory<Notice, notificationOf>();
+    installAccessibleRole<Announcement, QAccessible::StatusBar>();
+    installAccessibleRole<Notice, QAccessible::Notification>();
 }
 
 #include "announcement.moc"

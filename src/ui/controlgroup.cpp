@@ -3,7 +3,6 @@
 #include "ui/accessiblefactory.h"
 #include "ui/screen.h"
 
-#include <QAccessibleWidget>
 #include <QLabel>
 
 ControlGroup::ControlGroup(QWidget *parent, const QString &name, const QRectF &twips)
@@ -26,14 +25,7 @@ void ControlGroup::setHeading(const QList<QLabel *> &labels)
     setAccessibleName(rest.join(u' '));
 }
 
-namespace {
-QAccessibleInterface *groupOf(ControlGroup *group)
-{
-    return new QAccessibleWidget(group, QAccessible::Grouping);
-}
-} // namespace
-
 void ControlGroup::installAccessibility()
 {
-    installAccessibleFactory<ControlGroup, groupOf>();
+    installAccessibleRole<ControlGroup, QAccessible::Grouping>();
 }

@@ -10,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -59,16 +58,9 @@ void Screen::announce(const QString &text)
     m_announcement->say(text);
 }
 
-namespace {
-QAccessibleInterface *panelOf(Screen *screen)
-{
-    return new QAccessibleWidget(screen, QAccessible::Pane);
-}
-} // namespace
-
 void Screen::installAccessibility()
 {
-    installAccessibleFactory<Screen, panelOf>();
+    installAccessibleRole<Screen, QAccessible::Pane>();
     Announcement::installAccessibility();
 }
 
