@@ -12,7 +12,7 @@
 #include "shell/startup.h"
 #include "ui/buttonarray.h"
 #include "ui/buttonlabel.h"
-#include "ui/pictureview.h"
+#include "ui/readablepicture.h"
 #include "viewers/guideviewer.h"
 #include "viewers/notesviewer.h"
 
