@@ -27,10 +27,13 @@ Announcement::Announcement(QWidget *parent)
 void Announcement::say(const QString &text)
 {
     m_text->setText(text);
-    // Shown again, it is heard again, even when the line is the same as the last.
+    if (!isVisible())
+        return;
+    // Heard as it is shown, even when the line is the same as the last; hidden at once, so
+    // that it is not read again with the screen's other text when the screen is next
+    // entered. Orca reads the line when it comes to the news, hidden or not.
+    m_notice->show();
     m_notice->hide();
-    if (isVisible())
-        m_notice->show();
 }
 
 QString Announcement::lastSaid() const

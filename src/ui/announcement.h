@@ -9,8 +9,8 @@ class QLabel;
 // draws nothing and takes no clicks.
 //
 // Orca speaks a notification as it appears, and without the word "notification" when it
-// lies in a status bar; so this is a status bar holding one notification, shown anew for
-// every line said.
+// lies in a status bar; so this is a status bar holding one notification, shown for every
+// line said.
 class Announcement : public QWidget
 {
     Q_OBJECT
