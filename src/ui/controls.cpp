@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/accessiblefactory.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/screen.h"
@@ -168,6 +169,9 @@ void setSingleBorder(QFrame *frame)
 
 FrameBox::FrameBox(QWidget *parent, const QString &name, const QRectF &twips) : QFrame(parent)
 {
+    // Qt calls a frame a frame, which a screen reader takes for a window of its own: one
+    // that is never active, so the focus on a control inside it is never spoken.
+    installAccessibleRole<FrameBox, QAccessible::Grouping>();
     setObjectName(name);
     placeTwips(this, twips.x(), twips.y(), twips.width(), twips.height());
 }
