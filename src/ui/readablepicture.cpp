@@ -39,8 +39,9 @@ std::optional<TextCaret::Move> moveFor(const QKeyEvent &event)
 
 // A label, to a screen reader: Orca reads a label's whole text with the screen it lies on
 // as the screen opens, and again when the focus comes to it, where it gives only the
-// caret's line of a document. A label that labels nothing, nor is labelled, that is: Orca
-// leaves out of the screen's reading what has either, and the page's label is its heading.
+// caret's line of a document. It tells of no relation either: Orca leaves out of a screen's
+// reading any label that labels or is labelled, and the page's own label, "Page 2 of 5", is
+// its first line instead.
 class PageAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:

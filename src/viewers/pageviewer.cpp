@@ -12,6 +12,7 @@
 #include "ui/readablepicture.h"
 #include "viewers/viewerpages.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -90,8 +91,10 @@ void PageViewer::turnPage(int step)
     setPagePictures(picturePath(QStringLiteral("wmf"), page),
                     picturePath(QStringLiteral("wmf2"), page));
     setPageLabel(viewerpages::pageLabel(page, count));
-    // The focus stays on the command or the page; the new page is said all the same.
-    announce(m_page->caret().text());
+    // The focus stays on the command or the page; the new page is said all the same. Its
+    // words cost a playing of the picture, which only a screen reader needs.
+    if (QAccessible::isActive())
+        announce(m_page->caret().text());
 }
 
 void PageViewer::setPageLabel(const QString &label)
