@@ -2,12 +2,18 @@
 
 #include "platform/contentpath.h"
 
+#include <QFile>
 #include <QIODevice>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <QThread>
 
 #include <algorithm>
 #include <array>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -153,22 +159,49 @@ bool FieldReader::next(QString &field)
     return true;
 }
 
-bool writeTextLines(const QString &path, const QStringList &lines, QString *error)
+bool openCurrent(QFile &file)
+{
+    // smbnetfs replaces a file by removing the old one just before it renames the new one
+    // into its place, so a file that cannot be opened is tried once more a moment later.
+    if (!file.open(QIODevice::ReadOnly)) {
+        QThread::msleep(30);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+    }
+    // sshfs and smbnetfs fetch the attributes afresh when a file is opened, but the kernel
+    // keeps the size it knew for up to a second unless told to ask again.
+    struct statx current;
+    statx(file.handle(), "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_SIZE, &current);
+    return true;
+}
+
+bool writeTextLines(const QString &path, const QStringList &lines, QString *error,
+                    QDeadlineTimer replaceBy)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += windows1252::encode(line);
         bytes += "\r\n";
     }
-    QSaveFile file(resolveContentPath(path));
-    // A short write can sit in Qt's buffer and still be committed, so flush and check first:
-    // only a complete write may replace the old file.
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    if (written && file.commit())
-        return true;
+    const QString target = resolveContentPath(path);
+    QString problem = QStringLiteral("no time was left to write it");
+    while (!replaceBy.hasExpired()) {
+        QSaveFile file(target);
+        // A short write can sit in Qt's buffer and still be committed, so flush and check
+        // first: only a complete write may replace the old file.
+        const bool written =
+            file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+        if (written && file.commit())
+            return true;
+        problem = file.errorString();
+        const bool refused = written && file.error() == QFileDevice::RenameError;
+        file.cancelWriting();
+        if (!refused)
+            break;
+        QThread::msleep(std::min<qint64>(QRandomGenerator::global()->bounded(10, 40),
+                                         replaceBy.remainingTime()));
+    }
     if (error)
-        *error = QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString());
-    file.cancelWriting();
+        *error = QStringLiteral("Cannot write %1: %2").arg(target, problem);
     return false;
 }

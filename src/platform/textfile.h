@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QString>
 #include <QStringList>
 
+class QFile;
 class QIODevice;
 
 // The program's text files: windows-1252 with CRLF line ends.
@@ -44,5 +46,16 @@ private:
     bool m_afterComma = false;
 };
 
+// Opens a text file for reading as it stands now. A network mount may still hold the size
+// the file had before another desktop replaced it, and would cut the read short at that
+// size; the size is asked of the server again.
+bool openCurrent(QFile &file);
+
+// How long a write waits for a shared folder that refuses for a moment to replace a file.
+inline constexpr int replaceWaitMs = 3000;
+
 // Writes lines (each ended by CRLF, windows-1252) whole or not at all, through QSaveFile.
-bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+// A share may refuse to replace a file for as long as another desktop reads it; the write is
+// tried again, but none is begun after replaceBy.
+bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr,
+                    QDeadlineTimer replaceBy = QDeadlineTimer(replaceWaitMs));

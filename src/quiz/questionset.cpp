@@ -59,7 +59,7 @@ QStringList questionSetLines(const QuestionSet &set)
 bool readQuestionSetFile(const QString &path, QuestionSet &set, QString *error)
 {
     QFile file(resolveContentPath(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!openCurrent(file)) {
         if (error)
             *error = file.errorString();
         return false;

@@ -167,14 +167,18 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("diskFullHalfway");
-        QTest::newRow("folder is a regular file") << "old.txt/new.txt" << false;
-        QTest::newRow("file size limit reached half-way") << "old.txt" << true;
+        QTest::addColumn<int>("timeLeftMs");
+        QTest::newRow("folder is a regular file") << "old.txt/new.txt" << false << 3000;
+        QTest::newRow("file size limit reached half-way") << "old.txt" << true << 3000;
+        // The owner of the index's lock writes nothing once its time is up.
+        QTest::newRow("no time left") << "old.txt" << false << 0;
     }
 
     void failedWriteLeavesOldFileWhole()
     {
         QFETCH(QString, target);
         QFETCH(bool, diskFullHalfway);
+        QFETCH(int, timeLeftMs);
         const QByteArray old("old\r\n");
         QVERIFY(writeTextLines("old.txt", {"old"}));
         bool ok = true;
@@ -185,7 +189,8 @@ private slots:
                 limit = std::make_unique<FileSizeLimit>(64);
                 QVERIFY(limit->isSet());
             }
-            ok = writeTextLines(target, QStringList(100, "a longer line"), &error);
+            ok = writeTextLines(target, QStringList(100, "a longer line"), &error,
+                                QDeadlineTimer(timeLeftMs));
         }
         QVERIFY(!ok);
         QVERIFY(!error.isEmpty());
