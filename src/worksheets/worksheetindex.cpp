@@ -1,53 +1,14 @@
 #include "worksheets/worksheetindex.h"
 
 #include "platform/contentpath.h"
+#include "platform/sharedlock.h"
 #include "platform/textfile.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QRandomGenerator>
-#include <QThread>
 
 #include <algorithm>
 #include <utility>
-
-namespace {
-
-// Long enough for the slowest network share to finish a rewrite of the index.
-constexpr int lockWaitMs = 5000;
-// A lock left by a copy that died is taken over after this long.
-constexpr int staleLockMs = 10000;
-
-// Holds the index's lock file for one read-modify-write, so that two copies of the program
-// sharing a folder never both rewrite the index from the same old copy.
-class IndexLock
-{
-public:
-    explicit IndexLock(const QString &indexPath) : m_lock(indexPath + QStringLiteral(".lock"))
-    {
-        m_lock.setStaleLockTime(staleLockMs);
-    }
-
-    // QLockFile::tryLock backs off exponentially, so a waiting copy would keep missing the
-    // short gaps between another copy's writes; short random pauses give it a fair turn.
-    bool acquire()
-    {
-        QDeadlineTimer deadline(lockWaitMs);
-        while (!m_lock.tryLock(0)) {
-            if (m_lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-                return false;
-            QThread::msleep(QRandomGenerator::global()->bounded(5, 25));
-        }
-        return true;
-    }
-
-private:
-    QLockFile m_lock;
-};
-
-} // namespace
 
 WorksheetIndexFile::WorksheetIndexFile(QString path) : m_path(std::move(path)) {}
 
@@ -79,19 +40,20 @@ WorksheetIndex WorksheetIndexFile::parse(QIODevice &device)
 bool WorksheetIndexFile::read(const QString &resolvedPath, WorksheetIndex &index)
 {
     QFile file(resolvedPath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openCurrent(file))
         return false;
     index = parse(file);
     return true;
 }
 
-bool WorksheetIndexFile::write(const QString &resolvedPath, const WorksheetIndex &index)
+bool WorksheetIndexFile::write(const QString &resolvedPath, const WorksheetIndex &index,
+                               QDeadlineTimer by)
 {
     QStringList lines;
     lines.reserve(index.count() + 1);
     lines.append(QStringLiteral(" %1 ").arg(index.count()));
     lines.append(index.titles);
-    return writeTextLines(resolvedPath, lines);
+    return writeTextLines(resolvedPath, lines, nullptr, by);
 }
 
 WorksheetIndex WorksheetIndexFile::load() const
@@ -105,19 +67,24 @@ WorksheetIndex WorksheetIndexFile::load() const
 bool WorksheetIndexFile::update(const std::function<Change(WorksheetIndex &)> &change,
                                 WorksheetIndex *result) const
 {
-    const QString path = resolveContentPath(m_path);
-    // The index is installed with the program and never created here.
-    if (!QFileInfo::exists(path))
+    // Only the copy that holds the lock looks at the index: smbnetfs drops its connection
+    // when asked about a file that another desktop is replacing, and a waiting copy would
+    // otherwise find it missing for that moment.
+    const qsizetype split = std::max(m_path.lastIndexOf(u'/'), m_path.lastIndexOf(u'\\'));
+    const QString folder = split < 0 ? QString() : resolveContentPath(m_path.left(split)) + u'/';
+    SharedLock lock(folder + m_path.mid(split + 1));
+    if (lock.acquire() != SharedLock::Outcome::Held)
         return false;
-    IndexLock lock(path);
+    // The index is installed with the program and never created here.
+    const QString path = resolveContentPath(m_path);
     WorksheetIndex current;
-    if (!lock.acquire() || !read(path, current))
+    if (!read(path, current))
         return false;
     switch (change(current)) {
     case Change::Refuse:
         return false;
     case Change::Rewrite:
-        if (!write(path, current))
+        if (!write(path, current, lock.holdDeadline()))
             return false;
         break;
     case Change::Keep:

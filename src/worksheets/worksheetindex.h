@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <QStringList>
 
@@ -28,7 +29,8 @@ public:
     // Reads the index; a missing or damaged file gives what could be read.
     WorksheetIndex load() const;
     // Appends a stored title unless it is already listed. False when the index is
-    // missing, full, locked by another copy for too long, or cannot be written.
+    // missing, full, locked by another copy for too long, or cannot be written. Copies of
+    // the program sharing the folder, on one desktop or several, take turns.
     bool trackWorksheets(const QString &storedTitle, WorksheetIndex *index = nullptr) const;
     // Removes the last entry equal to storedTitle and fills index with the result.
     // False when the index cannot be read or written.
@@ -40,7 +42,8 @@ public:
 private:
     // Reads the file at an already resolved path; false when it cannot be opened.
     static bool read(const QString &resolvedPath, WorksheetIndex &index);
-    static bool write(const QString &resolvedPath, const WorksheetIndex &index);
+    // Writes the whole index, beginning no attempt after by.
+    static bool write(const QString &resolvedPath, const WorksheetIndex &index, QDeadlineTimer by);
 
     // What a change makes of the index it was given.
     enum class Change { Keep, Rewrite, Refuse };
