@@ -47,9 +47,10 @@ int report(int argc, char **argv, const QString &problem)
 
 int main(int argc, char **argv)
 {
-    const QString workDir = workingfolder::location(QProcessEnvironment::systemEnvironment());
-    const workingfolder::Preparation prepared =
-        workingfolder::prepare(installed(ZORVANEL_CONTENT_FROM_BIN), workDir);
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString workDir = workingfolder::runFolder(environment);
+    const workingfolder::Preparation prepared = workingfolder::prepare(
+        installed(ZORVANEL_CONTENT_FROM_BIN), workDir, workingfolder::location(environment));
     for (const QString &note : prepared.notes)
         QTextStream(stderr) << "zorvanel: " << note << Qt::endl;
     if (!prepared.ok)

@@ -120,6 +120,15 @@ Preparation refreshSets(const QString &shipped, const QString &own)
     return done;
 }
 
+// $XDG_DATA_HOME/zorvanel, else ~/.local/share/zorvanel.
+QString ownFolder(const QProcessEnvironment &environment)
+{
+    QString data = absoluteSetting(environment, QStringLiteral("XDG_DATA_HOME"));
+    if (data.isEmpty())
+        data = environment.value(QStringLiteral("HOME")) + QStringLiteral("/.local/share");
+    return data + QStringLiteral("/zorvanel");
+}
+
 bool canWriteIn(const QString &folder)
 {
     QTemporaryFile probe(folder + QStringLiteral("/.zorvanel-XXXXXX"));
@@ -131,43 +140,54 @@ bool canWriteIn(const QString &folder)
 QString location(const QProcessEnvironment &environment)
 {
     const QString chosen = absoluteSetting(environment, QStringLiteral("ZORVANEL_WORKSHEETS"));
-    if (!chosen.isEmpty())
-        return chosen;
-    QString data = absoluteSetting(environment, QStringLiteral("XDG_DATA_HOME"));
-    if (data.isEmpty())
-        data = environment.value(QStringLiteral("HOME")) + QStringLiteral("/.local/share");
-    return data + QStringLiteral("/zorvanel");
+    return chosen.isEmpty() ? ownFolder(environment) : chosen;
 }
 
-Preparation prepare(const QString &contentDir, const QString &workDir)
+QString runFolder(const QProcessEnvironment &environment)
+{
+    const QString own = ownFolder(environment);
+    return location(environment) == own ? own : own + QStringLiteral("-school");
+}
+
+Preparation prepare(const QString &contentDir, const QString &workDir, const QString &worksheetsDir)
 {
     const QString content = QFileInfo(contentDir).canonicalFilePath();
     if (content.isEmpty() || !QFileInfo(content + u'/' + worksheetFolder).isDir())
         return contentMissing(contentDir);
-    const QString own = workDir + u'/' + worksheetFolder;
+    const QString keeper = worksheetsDir.isEmpty() ? workDir : worksheetsDir;
+    const QString own = keeper + u'/' + worksheetFolder;
     if (!QDir().mkpath(own)) {
-        if (QFileInfo(workDir).isDir())
-            return cannotWrite(workDir);
+        if (QFileInfo(keeper).isDir())
+            return cannotWrite(keeper);
         return failure(QStringLiteral("Zorvanel cannot create the folder for its worksheets, %1.")
-                           .arg(native(workDir)));
+                           .arg(native(keeper)));
+    }
+    if (!canWriteIn(own))
+        return cannotWrite(own);
+    if (!QDir().mkpath(workDir)) {
+        Preparation result;
+        result.problem = QStringLiteral("Zorvanel cannot create its folder %1.").arg(native(workDir));
+        return result;
     }
 
+    QList<std::pair<QString, QString>> links;
+    for (const QString &entry : sharedEntries)
+        links.append({content + u'/' + entry, workDir + u'/' + entry});
+    if (keeper != workDir)
+        links.append({own, workDir + u'/' + worksheetFolder});
     QStringList notes;
-    for (const QString &entry : sharedEntries) {
-        const QString link = workDir + u'/' + entry;
-        switch (ensureLink(content + u'/' + entry, link)) {
+    for (const auto &[target, link] : links) {
+        switch (ensureLink(target, link)) {
         case Link::Made:
             break;
         case Link::UsersOwn:
-            notes.append(QStringLiteral("Kept %1: it is not a link to the installed content.")
-                                    .arg(native(link)));
+            notes.append(QStringLiteral("Kept %1: it is not a link to %2.")
+                             .arg(native(link), native(target)));
             break;
         case Link::Failed:
             return cannotWrite(workDir);
         }
     }
-    if (!canWriteIn(own))
-        return cannotWrite(own);
     Preparation sets = refreshSets(content + u'/' + worksheetFolder, own);
     sets.notes = notes;
     return sets;

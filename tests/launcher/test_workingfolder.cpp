@@ -59,27 +59,46 @@ private slots:
     {
         QTest::addColumn<QStringList>("settings");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("runsIn");
         const QString home = QStringLiteral("HOME=/home/ann");
-        QTest::newRow("nothing set") << QStringList{home} << "/home/ann/.local/share/zorvanel";
-        QTest::newRow("data home") << QStringList{home, "XDG_DATA_HOME=/data"} << "/data/zorvanel";
+        const QString own = QStringLiteral("/home/ann/.local/share/zorvanel");
+        QTest::newRow("nothing set") << QStringList{home} << own << own;
+        QTest::newRow("data home")
+            << QStringList{home, "XDG_DATA_HOME=/data"} << "/data/zorvanel" << "/data/zorvanel";
         QTest::newRow("relative data home ignored")
-            << QStringList{home, "XDG_DATA_HOME=data"} << "/home/ann/.local/share/zorvanel";
+            << QStringList{home, "XDG_DATA_HOME=data"} << own << own;
         QTest::newRow("school folder wins")
             << QStringList{home, "XDG_DATA_HOME=/data", "ZORVANEL_WORKSHEETS=/srv/school/"}
-            << "/srv/school";
+            << "/srv/school" << "/data/zorvanel-school";
         QTest::newRow("relative school folder ignored")
-            << QStringList{home, "ZORVANEL_WORKSHEETS=school"} << "/home/ann/.local/share/zorvanel";
+            << QStringList{home, "ZORVANEL_WORKSHEETS=school"} << own << own;
     }
 
     void location()
     {
         QFETCH(QStringList, settings);
         QFETCH(QString, expected);
+        QFETCH(QString, runsIn);
         // A school's folder is used as it is named; the others get the program's own folder.
+        // The program itself runs in a folder of the desktop.
         QProcessEnvironment environment;
         for (const QString &setting : settings)
             environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
         QCOMPARE(workingfolder::location(environment), expected);
+        QCOMPARE(workingfolder::runFolder(environment), runsIn);
+    }
+
+    void aSchoolsFolderKeepsOnlyTheWorksheets()
+    {
+        install("topic");
+        const QString school = m_root.path() + QStringLiteral("/school");
+        const workingfolder::Preparation prepared = workingfolder::prepare(m_content, m_work, school);
+        QVERIFY2(prepared.ok, qPrintable(prepared.problem));
+        QCOMPARE(QDir(school).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"multiple"});
+        QCOMPARE(bytesOf(school + QStringLiteral("/multiple/track.txt")), QByteArray(" 0 \r\n"));
+        QCOMPARE(QFileInfo(m_work + QStringLiteral("/multiple")).symLinkTarget(), school + QStringLiteral("/multiple"));
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/multiple/Tomas Verrin.txt")), QByteArray("topic"));
+        QCOMPARE(bytesOf(m_work + QStringLiteral("/wmf/page")), QByteArray("wmf"));
     }
 
     void firstStartLaysOutTheFolder()
