@@ -13,13 +13,15 @@ zorvanel_build_packages=(
 )
 
 # The suite: a virtual display, pictures of what it shows, a printing server, the fuzzing
-# compiler, the package's validators, and a screen reader to hear the program with.
+# compiler, the package's validators, a screen reader to hear the program with, and a
+# school's file server (Samba and SSH, mounted with smbnetfs and sshfs).
 zorvanel_test_packages=(
   xvfb xauth openbox xdotool imagemagick poppler-utils
   cups cups-ipp-utils printer-driver-cups-pdf
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   lintian desktop-file-utils appstream
   dbus at-spi2-core orca
+  samba smbnetfs openssh-server openssh-client sshfs fuse3
 )
 
 zorvanel_install_deps() {
