@@ -3,17 +3,22 @@
 #include "platform/contentpath.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QThread>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstdio>
 #include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -159,14 +164,19 @@ bool FieldReader::next(QString &field)
     return true;
 }
 
+bool replacedInSteps(const QString &path)
+{
+    return QStorageInfo(QFileInfo(path).absolutePath()).fileSystemType() == "fuse.smbnetfs";
+}
+
 bool openCurrent(QFile &file)
 {
-    // smbnetfs replaces a file by removing the old one just before it renames the new one
-    // into its place, so a file that cannot be opened is tried once more a moment later.
-    if (!file.open(QIODevice::ReadOnly)) {
-        QThread::msleep(30);
-        if (!file.open(QIODevice::ReadOnly))
+    // Another desktop that replaces the file leaves its name free for a moment (see
+    // commitWhole), so there a file that cannot be opened is looked for a little longer.
+    for (int tries = 1; !file.open(QIODevice::ReadOnly); ++tries) {
+        if (tries == 6 || !replacedInSteps(file.fileName()))
             return false;
+        QThread::msleep(50);
     }
     // sshfs and smbnetfs fetch the attributes afresh when a file is opened, but the kernel
     // keeps the size it knew for up to a second unless told to ask again.
@@ -174,6 +184,38 @@ bool openCurrent(QFile &file)
     statx(file.handle(), "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_SIZE, &current);
     return true;
 }
+
+namespace {
+
+enum class Commit { Done, Refused, Failed };
+
+// smbnetfs replaces a file by removing it, then renaming the new one into its place. While the
+// name is being removed, another desktop that looks at it makes smbnetfs drop its connection
+// and every call under way on it; and a crash between the two would lose the file. There the
+// old file is renamed aside first, and removed only once the new one has its name.
+Commit commitWhole(QSaveFile &file, const QString &target, const QString &aside)
+{
+    const auto renamed = [](const QString &from, const QString &to) {
+        return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    };
+    // Synced first, the new file takes the name soon after the old one has left it.
+    if (!aside.isEmpty() && ::fsync(file.handle()) != 0)
+        return Commit::Failed;
+    const bool moved = !aside.isEmpty() && renamed(target, aside);
+    // Samba refuses to move a file that another desktop has open.
+    if (!aside.isEmpty() && !moved && errno != ENOENT)
+        return Commit::Refused;
+    if (file.commit()) {
+        if (moved)
+            QFile::remove(aside);
+        return Commit::Done;
+    }
+    if (moved)
+        renamed(aside, target);
+    return file.error() == QFileDevice::RenameError ? Commit::Refused : Commit::Failed;
+}
+
+} // namespace
 
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error,
                     QDeadlineTimer replaceBy)
@@ -184,6 +226,10 @@ bool writeTextLines(const QString &path, const QStringList &lines, QString *erro
         bytes += "\r\n";
     }
     const QString target = resolveContentPath(path);
+    const QString aside =
+        replacedInSteps(target)
+            ? target + QStringLiteral(".old-%1").arg(QRandomGenerator::global()->generate64(), 0, 16)
+            : QString();
     QString problem = QStringLiteral("no time was left to write it");
     while (!replaceBy.hasExpired()) {
         QSaveFile file(target);
@@ -191,12 +237,14 @@ bool writeTextLines(const QString &path, const QStringList &lines, QString *erro
         // first: only a complete write may replace the old file.
         const bool written =
             file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-        if (written && file.commit())
+        const Commit done = written ? commitWhole(file, target, aside) : Commit::Failed;
+        if (done == Commit::Done)
             return true;
-        problem = file.errorString();
-        const bool refused = written && file.error() == QFileDevice::RenameError;
+        problem = file.error() == QFileDevice::NoError ? QStringLiteral("it is open elsewhere")
+                                                       : file.errorString();
         file.cancelWriting();
-        if (!refused)
+        // A share may refuse to replace a file for as long as another desktop reads it.
+        if (done != Commit::Refused)
             break;
         QThread::msleep(std::min<qint64>(QRandomGenerator::global()->bounded(10, 40),
                                          replaceBy.remainingTime()));

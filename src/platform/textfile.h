@@ -46,6 +46,10 @@ private:
     bool m_afterComma = false;
 };
 
+// True where another desktop's replacing a file is seen in steps: on a share mounted with
+// smbnetfs the file is missing for a moment, and a copy reading it then may read it short.
+bool replacedInSteps(const QString &path);
+
 // Opens a text file for reading as it stands now. A network mount may still hold the size
 // the file had before another desktop replaced it, and would cut the read short at that
 // size; the size is asked of the server again.

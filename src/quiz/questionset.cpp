@@ -5,6 +5,7 @@
 #include "quiz/commas.h"
 
 #include <QFile>
+#include <QThread>
 
 int Question::correctChoice() const
 {
@@ -58,20 +59,28 @@ QStringList questionSetLines(const QuestionSet &set)
 
 bool readQuestionSetFile(const QString &path, QuestionSet &set, QString *error)
 {
-    QFile file(resolveContentPath(path));
-    if (!openCurrent(file)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    const QString resolved = resolveContentPath(path);
+    // A file that another desktop replaces while it is read may read short, so there a short
+    // one is read once more before it counts as damaged.
+    for (int attempt = 1;; ++attempt) {
+        QFile file(resolved);
+        if (!openCurrent(file)) {
+            if (error)
+                *error = file.errorString();
+            return false;
+        }
+        QuestionSet read = set;
+        if (loadQuest(file, read)) {
+            set = std::move(read);
+            return true;
+        }
+        if (attempt == 2 || !replacedInSteps(resolved)) {
+            if (error)
+                *error = QStringLiteral("the file ends before its last question is complete");
+            return false;
+        }
+        QThread::msleep(30);
     }
-    QuestionSet read = set;
-    if (!loadQuest(file, read)) {
-        if (error)
-            *error = QStringLiteral("the file ends before its last question is complete");
-        return false;
-    }
-    set = std::move(read);
-    return true;
 }
 
 bool writeQuestionSetFile(const QString &path, const QuestionSet &set, QString *error)

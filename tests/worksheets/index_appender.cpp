@@ -15,7 +15,6 @@
 //       fails on any read that is not one of the two versions whole
 #include "platform/contentpath.h"
 #include "platform/sharedlock.h"
-#include "platform/textfile.h"
 #include "quiz/commas.h"
 #include "worksheetfixtures.h"
 #include "worksheets/worksheetfile.h"
@@ -99,26 +98,21 @@ int worksheet(const QString &title, int saves)
 
 int readRepeatedly(const QString &title, int seconds)
 {
-    const QString path = resolveContentPath(worksheetfile::path(encodeCommas(title)));
+    const QString stored = encodeCommas(title);
     const QStringList versions[] = {questionSetLines(questionSetOf(version(title, 0))),
                                     questionSetLines(questionSetOf(version(title, 1)))};
-    int whole = 0, missing = 0;
+    int reads = 0;
     for (QDeadlineTimer end(seconds * 1000); !end.hasExpired(); QThread::msleep(20)) {
-        QFile file(path);
-        if (!openCurrent(file)) {
-            // smbnetfs replaces a file by removing the old one, then renaming the new one.
-            ++missing;
-            continue;
-        }
         QuestionSet set;
-        if (!loadQuest(file, set))
-            return fail(QStringLiteral("a read found the worksheet cut short"));
+        QString problem;
+        if (!readQuestionSetFile(worksheetfile::path(stored), set, &problem))
+            return fail(QStringLiteral("read %1 failed: %2").arg(reads + 1).arg(problem));
         const QStringList lines = questionSetLines(set);
         if (lines != versions[0] && lines != versions[1])
-            return fail(QStringLiteral("a read gave a mixed worksheet"));
-        ++whole;
+            return fail(QStringLiteral("read %1 gave a mixed worksheet").arg(reads + 1));
+        ++reads;
     }
-    std::printf("%d whole reads, %d found no file\n", whole, missing);
+    std::printf("%d reads, each one version whole\n", reads);
     return 0;
 }
 
