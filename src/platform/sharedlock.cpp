@@ -21,8 +21,8 @@
 // - The owner frees the lock by renaming it away again, so that its name is never half
 //   removed: smbnetfs drops its connection, and every call under way on it, when it is asked
 //   about a name that another desktop is removing.
-// - No copy opens or reads another copy's files, and none removes another's files, which
-//   Samba refuses while the other desktop has them open; holds are empty folders.
+// - No copy opens or reads another copy's files. Holds are empty folders, so taking one over
+//   removes no file that the other desktop may still have open, which Samba refuses.
 // - A waiting copy takes over a hold that it has seen for staleMs on its own monotonic clock:
 //   no clocks of server and desktops are compared (sshfs gives whole seconds anyway). First
 //   the lock folder must look the same from outside for half that time, then the same hold

@@ -4,9 +4,8 @@
 //   index_appender <folder> <prefix> <count> [--times]
 //       appends "<prefix> 1" .. "<prefix> <count>" to the index; --times prints how long
 //       each append took, in milliseconds, one a line
-//   index_appender <folder> --hold [<ms>]
-//       takes the index's lock as an append does, says "holding", and keeps it for <ms>
-//       (until killed when no time is given)
+//   index_appender <folder> --hold
+//       takes the index's lock as an append does, says "holding", and keeps it until killed
 //   index_appender <folder> --worksheet <title> <saves>
 //       saves a worksheet <saves> times, in two versions by turns, reads it back, and
 //       removes it from the catalogue as the catalogue's delete does
@@ -26,7 +25,6 @@
 #include <QFileInfo>
 #include <QThread>
 
-#include <climits>
 #include <cstdio>
 
 namespace {
@@ -51,15 +49,15 @@ int append(const QString &prefix, int count, bool times)
     return 0;
 }
 
-int hold(int ms)
+int hold()
 {
     SharedLock lock(resolveContentPath(indexPath));
     if (lock.acquire() != SharedLock::Outcome::Held)
         return fail(QStringLiteral("could not take the lock"));
     std::printf("holding\n");
     std::fflush(stdout);
-    QThread::msleep(ms < 0 ? ULONG_MAX : ulong(ms));
-    return 0;
+    for (;;)
+        QThread::sleep(60);
 }
 
 // Two versions of one worksheet, told apart by their first question.
@@ -126,7 +124,7 @@ int main(int argc, char **argv)
         return 2;
     const QString mode = args.at(2);
     if (mode == u"--hold")
-        return hold(args.size() > 3 ? args.at(3).toInt() : -1);
+        return hold();
     if (mode == u"--worksheet" && args.size() == 5)
         return worksheet(args.at(3), args.at(4).toInt());
     if (mode == u"--read" && args.size() == 5)
