@@ -118,8 +118,10 @@ SharedLock::Outcome SharedLock::acquire()
             }
             // A failed try costs the server far more than a look, above all on Samba; but a
             // mount may show the lock for a while after another desktop freed it, so a copy
-            // tries now and then anyway, spending about a hundredth of its wait on it.
-            tryEveryMs = std::max<qint64>(m_timing.pollMs, sinceTry.elapsed() * 100);
+            // tries now and then anyway, at first spending about a hundredth of its wait on
+            // it, and more often the longer it has waited.
+            tryEveryMs = std::max<qint64>(m_timing.pollMs, sinceTry.elapsed() * 100) * 1000 /
+                         (1000 + waited.elapsed());
         }
         tryNow = false;
         if (!sinceLook.isValid() || sinceLook.elapsed() >= m_timing.staleMs / 10) {
