@@ -149,7 +149,7 @@ appends_at_once() { # NAME DESKTOP1 DESKTOP2
   [ "$(tail -n +2 "$index" | sort -u | grep -c '^copy ')" = $total ] \
     || fail "$name: $(tail -n +2 "$index" | sort -u | grep -c '^copy ') different titles of $total"
   [ "$(tail -n +2 "$index" | wc -l)" = $total ] || fail "$name: $(tail -n +2 "$index" | wc -l) lines"
-  ls "$one/multiple" | grep -q lock && fail "$name: left behind: $(ls "$one/multiple" | grep lock)"
+  ls "$one/multiple" | grep -qE 'lock|\.old-' && fail "$name: left behind: $(ls "$one/multiple" | grep -E 'lock|\.old-')"
   sort -n "$times".* | awk -v name="$name" -v wall=$wall -v n=$copies -v a=$appends \
     '{t[NR] = $1} END {printf "%s: %d x %d appends in %.1f s; single append median %.0f ms, slowest %.0f ms\n",
        name, n, a, wall / 1000, t[int((NR + 1) / 2)], t[NR]}'
@@ -186,6 +186,7 @@ worksheet_round_trip() { # NAME DESKTOP1 DESKTOP2
   took=$((($(date +%s%N) - start) / 1000000))
   wait $reader
   echo "$name: a save over a file open on the other desktop took $took ms"
+  ls "$2/multiple" | grep -q '\.old-' && fail "$name: an old file was left: $(ls "$2/multiple")"
 }
 
 # The installed program on both desktops, each with a home of its own, sharing one folder.
