@@ -151,7 +151,10 @@ void SharedLock::pause(qint64 waitedMs, const QDeadlineTimer &deadline) const
 
 bool SharedLock::tryTake()
 {
-    if (!renamePath(m_staging, m_lock))
+    // smbnetfs may lose the answer to a rename that was done, when it reconnects: our own
+    // hold in the lock says that it was.
+    if (!renamePath(m_staging, m_lock) &&
+        !(isGone(m_staging) && exists(m_lock + u'/' + m_token)))
         return false;
     m_held = true;
     m_heldFor.start();
@@ -219,8 +222,11 @@ void SharedLock::release()
         bool away = false;
         for (int tries = 0; !away && m_heldFor.elapsed() < m_timing.staleMs / 2 && tries < 3;
              ++tries) {
-            away = renamePath(m_lock, trash);
-            if (!away && errno == ENOENT)
+            const bool renamed = renamePath(m_lock, trash);
+            const int error = errno;
+            // smbnetfs may lose the answer to a rename that was done, when it reconnects.
+            away = renamed || exists(trash);
+            if (!away && error == ENOENT)
                 break;
             if (!away)
                 QThread::msleep(20);
