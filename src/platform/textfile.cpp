@@ -206,8 +206,10 @@ Commit commitWhole(QSaveFile &file, const QString &target, const QString &aside)
     if (!aside.isEmpty() && !moved && errno != ENOENT)
         return Commit::Refused;
     if (file.commit()) {
-        if (moved)
-            QFile::remove(aside);
+        // Samba keeps a file that another desktop still has open: it goes once they close it.
+        const QDeadlineTimer removeBy(replaceWaitMs);
+        while (moved && !QFile::remove(aside) && QFile::exists(aside) && !removeBy.hasExpired())
+            QThread::msleep(20);
         return Commit::Done;
     }
     if (moved)
