@@ -93,11 +93,15 @@ QString freeTitle(const QString &base, int n, const QStringList &taken)
 namespace {
 // A worksheet removed from the catalogue keeps its file, so a title is free only when
 // neither the index lists it nor a file holds it: an import never overwrites a worksheet.
-QString unusedTitle(const QString &base, int n, QStringList &taken)
+// A title to save under at once is claimed with its file, so that another copy importing
+// into the same folder at the same moment takes the next one.
+enum class Use { Later, Now };
+QString unusedTitle(const QString &base, int n, QStringList &taken, Use use)
 {
     for (;;) {
         const QString title = freeTitle(base, n, taken);
-        if (!QFileInfo::exists(fileOf(title)))
+        const QString stored = encodeCommas(title);
+        if (use == Use::Now ? worksheetfile::claim(stored) : !worksheetfile::exists(stored))
             return title;
         taken.append(title);
     }
@@ -151,7 +155,7 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
                                  .arg(WorksheetIndex::capacity);
             return report;
         }
-        const QString title = unusedTitle(base, n, taken);
+        const QString title = unusedTitle(base, n, taken, Use::Now);
         const WorksheetSave save = genWork(draftOf(ten, title), indexFile);
         if (!save.saved) {
             // The worksheet is written before its index entry; one the index then refused
@@ -170,7 +174,7 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
     }
     report.leftOver = int(kept.size());
     for (qsizetype k = 0; k < kept.size(); k += WorksheetDraft::questionCount) {
-        const QString title = unusedTitle(base, n++, taken);
+        const QString title = unusedTitle(base, n++, taken, Use::Later);
         taken.append(title);
         report.leftOverDrafts.append(draftOf(kept.mid(k, WorksheetDraft::questionCount), title));
     }

@@ -3,8 +3,8 @@
 #include "platform/contentpath.h"
 #include "quiz/questionset.h"
 
+#include <QFile>
 #include <QFileInfo>
-
 #include <QStringList>
 
 namespace worksheetfile {
@@ -55,6 +55,14 @@ bool canSaveUnder(const QString &storedTitle)
 bool exists(const QString &storedTitle)
 {
     return namesPlainFile(storedTitle) && QFileInfo::exists(resolveContentPath(path(storedTitle)));
+}
+
+bool claim(const QString &storedTitle)
+{
+    if (!namesPlainFile(storedTitle) || exists(storedTitle))
+        return false;
+    QFile file(resolveContentPath(path(storedTitle)));
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
 bool read(const QString &storedTitle, QuestionSet &set)

@@ -28,6 +28,11 @@ bool canSaveUnder(const QString &storedTitle);
 // True when a file holds the worksheet of a stored title, in any letter case.
 bool exists(const QString &storedTitle);
 
+// Makes an empty worksheet file for a stored title that no file holds yet, in any letter
+// case; false when one does. The file is created exclusively, so of two copies sharing a
+// folder that claim one title at the same moment only one gets it.
+bool claim(const QString &storedTitle);
+
 // Reads the worksheet of a stored title whole into set; false, with set untouched, when
 // the title names no plain file or the file is missing or incomplete.
 bool read(const QString &storedTitle, QuestionSet &set);

@@ -5,7 +5,7 @@
 # each to one index at once; a copy killed while it holds the index's lock delays the next
 # save by the stale time only; a worksheet is saved, read and removed while the other desktop
 # reads it; and the installed program, pointed at the share with ZORVANEL_WORKSHEETS, imports
-# on one desktop what the other lists.
+# on both desktops at once, each keeping its worksheet, what the other lists.
 # Skipped (77) where FUSE or a server cannot start. Needs root (smbd and sshd).
 # Usage: shared_folders.sh INDEX_APPENDER BUILD_DIR [--bench]
 #   --bench  only the 30 x 30 appends, with the median and slowest single append
@@ -197,14 +197,18 @@ installed_program_on_share() { # NAME DESKTOP1 DESKTOP2
     (cd "$scratch" && env -i PATH="$PATH" QT_QPA_PLATFORM=offscreen HOME="$scratch/home$1" \
       ZORVANEL_WORKSHEETS="$2/school" "$scratch/stage/usr/bin/zorvanel" "${@:3}")
   }
-  on_desktop 1 "$2" --import bank.gift --title Birds >/dev/null \
+  # Two teachers import the same bank at the same moment: each keeps a worksheet of its own.
+  on_desktop 1 "$2" --import bank.gift --title Birds >/dev/null & first=$!
+  on_desktop 2 "$3" --import bank.gift --title Birds >/dev/null \
     || fail "$name: the installed program could not import into the school's folder"
-  on_desktop 2 "$3" --list >"$scratch/listed" && on_desktop 2 "$3" --export Birds birds.gift \
-    || fail "$name: the other desktop could not list and export"
-  grep -qx Birds "$scratch/listed" && grep -q 'Question 10' "$scratch/birds.gift" \
-    || fail "$name: the other desktop does not see the imported worksheet"
+  wait $first || fail "$name: the installed program could not import into the school's folder"
+  on_desktop 2 "$3" --list >"$scratch/listed" && on_desktop 2 "$3" --export Birds birds.gift &&
+    on_desktop 2 "$3" --export "Birds 2" birds2.gift || fail "$name: the other desktop could not list and export"
+  [ "$(grep -cx 'Birds\|Birds 2' "$scratch/listed")" = 2 ] \
+    && grep -q 'Question 10' "$scratch/birds.gift" && grep -q 'Question 10' "$scratch/birds2.gift" \
+    || fail "$name: the other desktop does not see both imported worksheets: $(cat "$scratch/listed")"
   [ "$(ls "$2/school")" = multiple ] || fail "$name: the school's folder holds $(ls "$2/school")"
-  [ $failed = "$was" ] && echo "$name: the installed program imported on one desktop what the other listed"
+  [ $failed = "$was" ] && echo "$name: the installed program imported on both desktops at once, and each listed both"
 }
 
 if [ -z "$bench" ]; then
