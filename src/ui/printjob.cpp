@@ -2,8 +2,7 @@
 
 #include "app/appcontext.h"
 #include "platform/printsurface.h"
-
-#include <QApplication>
+#include "ui/waitcursor.h"
 
 namespace {
 enum class Outcome { Printed, Failed, Cancelled };
@@ -13,7 +12,7 @@ using DeviceMaker = std::function<std::unique_ptr<PrintDevice>()>;
 Outcome print(const DeviceMaker &makeDevice, const std::function<bool(PrintSurface &)> &printout)
 {
     // Measuring and sending can take a moment on a real printer.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor waiting;
     Outcome outcome = Outcome::Cancelled;
     try {
         std::unique_ptr<PrintDevice> device = makeDevice();
@@ -27,7 +26,6 @@ Outcome print(const DeviceMaker &makeDevice, const std::function<bool(PrintSurfa
         // Whatever it was, printing stops here and the program goes on.
         outcome = Outcome::Cancelled;
     }
-    QApplication::restoreOverrideCursor();
     return outcome;
 }
 

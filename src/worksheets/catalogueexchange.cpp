@@ -7,9 +7,9 @@
 #include "quiz/worksheetprintout.h"
 #include "shell/publisher.h"
 #include "ui/printjob.h"
+#include "ui/waitcursor.h"
 #include "worksheets/worksheetindex.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -93,9 +93,9 @@ QList<WorksheetDraft> importFiles(AppContext &context, const QStringList &paths)
 {
     QList<WorksheetDraft> leftOver;
     QStringList lines;
-    // A large question bank takes a moment to read and save.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     for (const QString &path : paths) {
+        // A large question bank takes a moment to read and save.
+        const WaitCursor waiting;
         const worksheetimport::Report report =
             worksheetimport::importFile(path, QString(), WorksheetIndexFile());
         lines << QFileInfo(path).fileName() + u':';
@@ -104,7 +104,6 @@ QList<WorksheetDraft> importFiles(AppContext &context, const QStringList &paths)
             lines << report.problem;
         leftOver << report.leftOverDrafts;
     }
-    QApplication::restoreOverrideCursor();
     context.services.dialogs->showReport(QStringLiteral("What the import brought in:"), lines);
     return leftOver;
 }

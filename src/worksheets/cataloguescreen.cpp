@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
+#include "ui/waitcursor.h"
 #include "worksheets/catalogueexchange.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetdraft.h"
@@ -310,7 +311,11 @@ bool CatalogueScreen::removeFromIndex(const QString &shownTitle, const QString &
     // Under the index's lock, from the index as it now stands: an entry another copy of
     // the program added meanwhile stays.
     WorksheetIndex &index = context().state.worksheetIndex;
-    if (!WorksheetIndexFile().delWorksheet(storedTitle, index))
+    const bool removed = [&] {
+        const WaitCursor waiting;
+        return WorksheetIndexFile().delWorksheet(storedTitle, index);
+    }();
+    if (!removed)
         return false;
     showPage(m_shown.refilled(index.count()));
     return true;

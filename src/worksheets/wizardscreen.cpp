@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/linetextvalidator.h"
 #include "ui/palette.h"
+#include "ui/waitcursor.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QCheckBox>
@@ -268,8 +269,11 @@ void WizardScreen::save()
     const WorksheetDraft current = draft();
     if (!mayReplace(current))
         return;
-    const WorksheetSave outcome =
-        genWork(current, WorksheetIndexFile(), &context().state.worksheetIndex);
+    const WorksheetSave outcome = [&] {
+        // On a busy shared folder a save may wait its turn at the index.
+        const WaitCursor waiting;
+        return genWork(current, WorksheetIndexFile(), &context().state.worksheetIndex);
+    }();
     if (outcome.saved) {
         // The title box shows the title the worksheet can be found under, and saving it
         // again replaces it without asking.
