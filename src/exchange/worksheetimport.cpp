@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace worksheetimport {
 
 namespace {
@@ -93,17 +95,32 @@ QString freeTitle(const QString &base, int n, const QStringList &taken)
 namespace {
 // A worksheet removed from the catalogue keeps its file, so a title is free only when
 // neither the index lists it nor a file holds it: an import never overwrites a worksheet.
-// A title to save under at once is claimed with its file, so that another copy importing
-// into the same folder at the same moment takes the next one.
-enum class Use { Later, Now };
-QString unusedTitle(const QString &base, int n, QStringList &taken, Use use)
+QString unusedTitle(const QString &base, int n, QStringList &taken)
 {
     for (;;) {
         const QString title = freeTitle(base, n, taken);
-        const QString stored = encodeCommas(title);
-        if (use == Use::Now ? worksheetfile::claim(stored) : !worksheetfile::exists(stored))
+        if (!worksheetfile::exists(encodeCommas(title)))
             return title;
         taken.append(title);
+    }
+}
+
+// A free title to save under at once, claimed with its file, so that another copy importing
+// into the same folder at the same moment takes the next one; nothing when the folder takes
+// no new file.
+std::optional<QString> claimedTitle(const QString &base, int n, QStringList &taken)
+{
+    for (;;) {
+        const QString title = freeTitle(base, n, taken);
+        switch (worksheetfile::claim(encodeCommas(title))) {
+        case worksheetfile::Claim::Made:
+            return title;
+        case worksheetfile::Claim::Taken:
+            taken.append(title);
+            break;
+        case worksheetfile::Claim::Failed:
+            return std::nullopt;
+        }
     }
 }
 } // namespace
@@ -155,15 +172,17 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
                                  .arg(WorksheetIndex::capacity);
             return report;
         }
-        const QString title = unusedTitle(base, n, taken, Use::Now);
-        const WorksheetSave save = genWork(draftOf(ten, title), indexFile);
+        const std::optional<QString> title = claimedTitle(base, n, taken);
+        const WorksheetSave save =
+            title ? genWork(draftOf(ten, *title), indexFile) : WorksheetSave();
         if (!save.saved) {
             // The worksheet is written before its index entry; one the index then refused
             // would be a worksheet the catalogue cannot list.
-            QFile::remove(fileOf(title));
+            if (title)
+                QFile::remove(fileOf(*title));
             report.problem =
                 QStringLiteral("\"%1\" could not be saved, and the import stopped there.")
-                    .arg(title);
+                    .arg(title.value_or(freeTitle(base, n, taken)));
             return report;
         }
         report.saved.append({save.savedTitle, WorksheetDraft::questionCount});
@@ -174,7 +193,7 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
     }
     report.leftOver = int(kept.size());
     for (qsizetype k = 0; k < kept.size(); k += WorksheetDraft::questionCount) {
-        const QString title = unusedTitle(base, n++, taken, Use::Later);
+        const QString title = unusedTitle(base, n++, taken);
         taken.append(title);
         report.leftOverDrafts.append(draftOf(kept.mid(k, WorksheetDraft::questionCount), title));
     }

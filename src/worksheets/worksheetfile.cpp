@@ -57,12 +57,16 @@ bool exists(const QString &storedTitle)
     return namesPlainFile(storedTitle) && QFileInfo::exists(resolveContentPath(path(storedTitle)));
 }
 
-bool claim(const QString &storedTitle)
+Claim claim(const QString &storedTitle)
 {
-    if (!namesPlainFile(storedTitle) || exists(storedTitle))
-        return false;
+    if (!namesPlainFile(storedTitle))
+        return Claim::Failed;
+    if (exists(storedTitle))
+        return Claim::Taken;
     QFile file(resolveContentPath(path(storedTitle)));
-    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Claim::Made;
+    return file.exists() ? Claim::Taken : Claim::Failed;
 }
 
 bool read(const QString &storedTitle, QuestionSet &set)

@@ -29,9 +29,11 @@ bool canSaveUnder(const QString &storedTitle);
 bool exists(const QString &storedTitle);
 
 // Makes an empty worksheet file for a stored title that no file holds yet, in any letter
-// case; false when one does. The file is created exclusively, so of two copies sharing a
-// folder that claim one title at the same moment only one gets it.
-bool claim(const QString &storedTitle);
+// case: Taken when one does, Failed when the file cannot be made. The file is created
+// exclusively, so of two copies sharing a folder that claim one title at the same moment
+// only one gets it.
+enum class Claim { Made, Taken, Failed };
+Claim claim(const QString &storedTitle);
 
 // Reads the worksheet of a stored title whole into set; false, with set untouched, when
 // the title names no plain file or the file is missing or incomplete.
