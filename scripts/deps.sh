@@ -20,7 +20,7 @@ zorvanel_test_packages=(
   cups cups-ipp-utils printer-driver-cups-pdf
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   lintian desktop-file-utils appstream
-  dbus at-spi2-core orca
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca
   samba smbnetfs openssh-server openssh-client sshfs fuse3
 )
 
