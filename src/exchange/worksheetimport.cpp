@@ -105,14 +105,20 @@ QString unusedTitle(const QString &base, int n, QStringList &taken)
     }
 }
 
-// A free title to save under at once, claimed with its file, so that another copy importing
-// into the same folder at the same moment takes the next one; nothing when the folder takes
-// no new file.
-std::optional<QString> claimedTitle(const QString &base, int n, QStringList &taken)
+// A free title to save under at once, claimed with its file under the index's lock, so that
+// another copy importing into the same folder at the same moment takes the next one; nothing
+// when the folder takes no new file.
+std::optional<QString> claimedTitle(const QString &base, int n, QStringList &taken,
+                                    const WorksheetIndexFile &indexFile)
 {
     for (;;) {
         const QString title = freeTitle(base, n, taken);
-        switch (worksheetfile::claim(encodeCommas(title))) {
+        auto claim = worksheetfile::Claim::Failed;
+        indexFile.underLock([&](const QDeadlineTimer &) {
+            claim = worksheetfile::claim(encodeCommas(title));
+            return true;
+        });
+        switch (claim) {
         case worksheetfile::Claim::Made:
             return title;
         case worksheetfile::Claim::Taken:
@@ -172,7 +178,7 @@ Report importQuestions(const QList<exchange::Question> &questions, const QString
                                  .arg(WorksheetIndex::capacity);
             return report;
         }
-        const std::optional<QString> title = claimedTitle(base, n, taken);
+        const std::optional<QString> title = claimedTitle(base, n, taken, indexFile);
         const WorksheetSave save =
             title ? genWork(draftOf(ten, *title), indexFile) : WorksheetSave();
         if (!save.saved) {

@@ -29,9 +29,9 @@ bool canSaveUnder(const QString &storedTitle);
 bool exists(const QString &storedTitle);
 
 // Makes an empty worksheet file for a stored title that no file holds yet, in any letter
-// case: Taken when one does, Failed when the file cannot be made. The file is created
-// exclusively, so of two copies sharing a folder that claim one title at the same moment
-// only one gets it.
+// case: Taken when one does, Failed when the file cannot be made. Two copies sharing a
+// folder must claim under one lock: smbnetfs creates a file even where the server already
+// has it.
 enum class Claim { Made, Taken, Failed };
 Claim claim(const QString &storedTitle);
 

@@ -64,35 +64,40 @@ WorksheetIndex WorksheetIndexFile::load() const
     return index;
 }
 
+bool WorksheetIndexFile::underLock(const std::function<bool(const QDeadlineTimer &)> &work) const
+{
+    const qsizetype split = std::max(m_path.lastIndexOf(u'/'), m_path.lastIndexOf(u'\\'));
+    const QString folder = split < 0 ? QString() : resolveContentPath(m_path.left(split)) + u'/';
+    SharedLock lock(folder + m_path.mid(split + 1));
+    return lock.acquire() == SharedLock::Outcome::Held && work(lock.holdDeadline());
+}
+
 bool WorksheetIndexFile::update(const std::function<Change(WorksheetIndex &)> &change,
                                 WorksheetIndex *result) const
 {
     // Only the copy that holds the lock looks at the index: smbnetfs drops its connection
     // when asked about a file that another desktop is replacing, and a waiting copy would
     // otherwise find it missing for that moment.
-    const qsizetype split = std::max(m_path.lastIndexOf(u'/'), m_path.lastIndexOf(u'\\'));
-    const QString folder = split < 0 ? QString() : resolveContentPath(m_path.left(split)) + u'/';
-    SharedLock lock(folder + m_path.mid(split + 1));
-    if (lock.acquire() != SharedLock::Outcome::Held)
-        return false;
-    // The index is installed with the program and never created here.
-    const QString path = resolveContentPath(m_path);
-    WorksheetIndex current;
-    if (!read(path, current))
-        return false;
-    switch (change(current)) {
-    case Change::Refuse:
-        return false;
-    case Change::Rewrite:
-        if (!write(path, current, lock.holdDeadline()))
+    return underLock([&](const QDeadlineTimer &by) {
+        // The index is installed with the program and never created here.
+        const QString path = resolveContentPath(m_path);
+        WorksheetIndex current;
+        if (!read(path, current))
             return false;
-        break;
-    case Change::Keep:
-        break;
-    }
-    if (result)
-        *result = std::move(current);
-    return true;
+        switch (change(current)) {
+        case Change::Refuse:
+            return false;
+        case Change::Rewrite:
+            if (!write(path, current, by))
+                return false;
+            break;
+        case Change::Keep:
+            break;
+        }
+        if (result)
+            *result = std::move(current);
+        return true;
+    });
 }
 
 bool WorksheetIndexFile::trackWorksheets(const QString &storedTitle, WorksheetIndex *index) const

@@ -36,6 +36,11 @@ public:
     // False when the index cannot be read or written.
     bool delWorksheet(const QString &storedTitle, WorksheetIndex &index) const;
 
+    // Runs work while this copy holds the index's lock, with the time by which it must be
+    // done, so that it takes turns with every change other copies make to the index. False
+    // when the lock could not be had or work failed.
+    bool underLock(const std::function<bool(const QDeadlineTimer &by)> &work) const;
+
     // Reads an index from the start of an open device; damage gives what could be read.
     static WorksheetIndex parse(QIODevice &device);
 
