@@ -23,7 +23,6 @@ private slots:
             << page << 28 << Move::PreviousLine << 9;
         QTest::newRow("down to an empty line") << page << 12 << Move::NextLine << 30;
         QTest::newRow("down from an empty line") << page << 30 << Move::NextLine << 31;
-        QTest::newRow("up keeps the column") << page << 15 << Move::PreviousLine << 5;
         QTest::newRow("up on the first line stays") << page << 5 << Move::PreviousLine << 5;
         QTest::newRow("down on the last line stays") << page << 33 << Move::NextLine << 33;
         QTest::newRow("a word on goes to its end") << page << 0 << Move::NextWord << 3;
@@ -33,7 +32,6 @@ private slots:
         QTest::newRow("back over the line's end") << page << 10 << Move::PreviousWord << 4;
         QTest::newRow("the line's start") << page << 15 << Move::LineStart << 10;
         QTest::newRow("the line's end") << page << 15 << Move::LineEnd << 29;
-        QTest::newRow("the page's start") << page << 15 << Move::TextStart << 0;
         QTest::newRow("the page's end") << page << 15 << Move::TextEnd << 38;
         QTest::newRow("no character before the first") << page << 0 << Move::PreviousCharacter << 0;
         QTest::newRow("no character after the last") << page << 38 << Move::NextCharacter << 38;
