@@ -32,24 +32,13 @@ QImage draw(const QByteArray &bytes, MetafilePlayer::Result *result = nullptr)
     return image;
 }
 
-// The box around every pixel of a colour.
-QRect extentOf(const QImage &image, QRgb colour)
+// The box around every pixel of a colour; by default, around the ink of antialiased text.
+QRect extentOf(const QImage &image, QRgb colour = 0)
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-// Pixels that are mostly one colour, for antialiased text.
-QRect inkOf(const QImage &image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
+            if (colour ? image.pixel(x, y) == colour : qGray(image.pixel(x, y)) < 128)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -172,7 +161,7 @@ private slots:
             wmf.add(U_WMRSETBKMODE_set(U_TRANSPARENT));
             wmf.add(U_WMRSETTEXTALIGN_set(uint16_t(align)));
             wmf.add(U_WMRTEXTOUT_set(U_POINT16{1440, 720}, const_cast<char *>(text)));
-            return inkOf(draw(wmf.finish()));
+            return extentOf(draw(wmf.finish()));
         };
         // The reference point is the middle of the baseline: 96, 48 in pixels.
         const QRect centred = textAt(U_TA_CENTER | U_TA_BASELINE);
@@ -194,7 +183,7 @@ private slots:
         wmf.add(U_WMRMOVETO_set(U_POINT16{150, 720}));
         wmf.add(U_WMRTEXTOUT_set(U_POINT16{0, 0}, const_cast<char *>("HHHH")));
         wmf.add(U_WMRTEXTOUT_set(U_POINT16{0, 0}, const_cast<char *>("HHHH")));
-        const QRect both = inkOf(draw(wmf.finish()));
+        const QRect both = extentOf(draw(wmf.finish()));
         QVERIFY(both.left() <= 12);
         QVERIFY(both.width() > 2 * textAt(U_TA_LEFT).width() - 4);
     }
@@ -210,7 +199,7 @@ private slots:
         char text[] = "III";
         wmf.add(U_WMREXTTEXTOUT_set(U_POINT16{150, 300}, 3, U_ETO_CLIPPED, text, spacing,
                                     U_RECT16{1440, 1000, 0, 0}));
-        const QRect ink = inkOf(draw(wmf.finish()));
+        const QRect ink = extentOf(draw(wmf.finish()));
         // Letters 40 pixels apart, the third cut off by the clip at 66 pixels.
         QVERIFY(ink.left() >= 10 && ink.left() <= 14);
         QVERIFY(ink.right() >= 50 && ink.right() <= 66);
