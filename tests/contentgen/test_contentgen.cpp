@@ -11,6 +11,7 @@
 #include "pagesource.h"
 #include "paintercanvas.h"
 #include "standardbraille.h"
+#include "testfiles.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -22,6 +23,8 @@
 #include <QtTest>
 
 namespace {
+
+const QString committedQuizFile = QStringLiteral(ZORVANEL_CONTENT_DIR "/multiple/Tomas Verrin.txt");
 
 QImage readIcon(const QByteArray &bytes)
 {
@@ -311,9 +314,7 @@ void ContentgenTest::emptyWorksheetIndex()
 // a question, and no comma anywhere, as the reader would split a text at one.
 void ContentgenTest::committedQuizFileIsWellFormed()
 {
-    QFile file(QStringLiteral(ZORVANEL_CONTENT_DIR "/multiple/Tomas Verrin.txt"));
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = fileBytes(committedQuizFile);
     QVERIFY(bytes.endsWith("\r\n"));
     QVERIFY(!bytes.contains(','));
     QVERIFY(bytes.contains('&'));
@@ -369,9 +370,8 @@ void ContentgenTest::keyFactsAnswerTheQuizAndTheTimeline()
 {
     const QString facts = keyFactsText();
     QVERIFY(!facts.isEmpty());
-    QFile file(QStringLiteral(ZORVANEL_CONTENT_DIR "/multiple/Tomas Verrin.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"));
+    const QStringList lines =
+        QString::fromLatin1(fileBytes(committedQuizFile)).split(QStringLiteral("\r\n"));
     QStringList answers;
     for (int q = 2; q + 5 < lines.size(); q += 7)
         answers.append(lines.at(q + lines.at(q + 5).toInt()));
