@@ -59,54 +59,36 @@ private slots:
         prepareApplication();
     }
 
+    // The screen stays after printing, so a second copy can be printed, and after any
+    // failure, which the pupil is told of; a heading wider than a quarter page prints smaller.
     void fullMarksPrintTheNamedCertificateAgainAndAgain()
-    {
-        Pupil pupil;
-        ResultsScreen *results = fullMarks(pupil, QStringLiteral("Sam Reed"));
-        pupil.state().quizHeading = QStringLiteral("Braille Worksheet");
-        printCertificate(results);
-        QCOMPARE(pupil.program.dialogs().messages, QStringList{certificatePrinting});
-        RecordingPrinter &printer = pupil.program.printer;
-        QCOMPARE(printer.documents.size(), size_t(1));
-        QVERIFY(printer.documents[0].sent);
-        const QStringList texts = printedTexts(printer.documents[0]);
-        QVERIFY(texts.contains(QStringLiteral("Sam Reed")));
-        QVERIFY(texts.contains(QStringLiteral("Braille Worksheet")));
-        QVERIFY(texts.contains(QStringLiteral("You have scored 10 out of 10.")));
-
-        // The screen stays, so a second copy can be printed.
-        QCOMPARE(pupil.screens().front(), results);
-        printCertificate(results);
-        QCOMPARE(printer.documents.size(), size_t(2));
-        QCOMPARE(pupil.program.dialogs().messages.size(), 2);
-    }
-
-    void aHeadingWiderThanAQuarterPageIsPrintedSmaller()
-    {
-        Pupil pupil;
-        ResultsScreen *results = fullMarks(pupil, QStringLiteral("Sam Reed"));
-        // About 40 characters of the screen's small font take a quarter of the page.
-        const QString shortHeading = QStringLiteral("Zorvanel");
-        const QString longHeading =
-            QStringLiteral("The Life of Tomas Verrin and the Code for Reading by Touch");
-        QVERIFY(QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance(longHeading) >
-                4 * QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance(shortHeading));
-        for (const QString &heading : {shortHeading, longHeading}) {
-            pupil.state().quizHeading = heading;
-            printCertificate(results);
-            for (const PrintedOp &op : pupil.program.printer.documents.back().texts()) {
-                if (op.text == heading && op.style.colour == QColor(0, 0, 255))
-                    QCOMPARE(op.style.points, heading == shortHeading ? 36.0 : 28.0);
-            }
-        }
-    }
-
-    void printingProblemsAreReportedAndTheScreenStays()
     {
         Pupil pupil;
         ResultsScreen *results = fullMarks(pupil, QStringLiteral("Sam Reed"));
         RecordingPrinter &printer = pupil.program.printer;
         QStringList &messages = pupil.program.dialogs().messages;
+        // About 40 characters of the screen's small font take a quarter of the page.
+        const QString longHeading =
+            QStringLiteral("The Life of Tomas Verrin and the Code for Reading by Touch");
+        QVERIFY(QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance(longHeading) >
+                4 * QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance("Zorvanel"));
+        for (const QString &heading : {QStringLiteral("Zorvanel"), longHeading}) {
+            pupil.state().quizHeading = heading;
+            printCertificate(results);
+            QCOMPARE(messages.last(), certificatePrinting);
+            QVERIFY(printer.documents.back().sent);
+            const QStringList texts = printedTexts(printer.documents.back());
+            QVERIFY(texts.contains(QStringLiteral("Sam Reed")) && texts.contains(heading));
+            QVERIFY(texts.contains(QStringLiteral("You have scored 10 out of 10.")));
+            for (const PrintedOp &op : printer.documents.back().texts()) {
+                if (op.text == heading && op.style.colour == QColor(0, 0, 255))
+                    QCOMPARE(op.style.points, heading == longHeading ? 28.0 : 36.0);
+            }
+        }
+        QCOMPARE(printer.documents.size(), size_t(2));
+        QCOMPARE(pupil.screens().front(), results);
+        messages.clear();
+        printer.documents.clear();
 
         printer.available = false;
         printCertificate(results);
