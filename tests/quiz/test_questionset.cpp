@@ -33,6 +33,16 @@ QByteArray fileFrom(const QStringList &lines)
     return bytes;
 }
 
+// Answers every question with `chosen(q)` and scores the run.
+QStringList run(AppState &state, const std::function<int(int)> &chosen)
+{
+    QuizRun quiz(state);
+    quiz.start();
+    while (!quiz.next(chosen(quiz.number()))) {
+    }
+    return quiz.score();
+}
+
 bool loadBytes(const QByteArray &bytes, QuestionSet &set)
 {
     QBuffer buffer;
@@ -148,57 +158,9 @@ private slots:
             QCOMPARE(question.correctChoice(), choice);
         }
     }
-};
 
-class QuizRunTest final : public QObject
-{
-    Q_OBJECT
-
-    // Answers every question with `chosen(q)` and scores the run.
-    static QStringList run(AppState &state, const std::function<int(int)> &chosen)
-    {
-        QuizRun quiz(state);
-        quiz.start();
-        while (!quiz.next(chosen(quiz.number()))) {
-        }
-        return quiz.score();
-    }
-
-private slots:
-    void wrongAnswersAreListedInQuestionOrder()
-    {
-        AppState state;
-        state.questionSet = numberedSet();
-        const QStringList wrong = run(state, [&](int q) {
-            const int right = state.questionSet.question(q).correctChoice();
-            return q == 2 || q == 7 ? right % 4 + 1 : right;
-        });
-        QCOMPARE(state.score, 8);
-        QCOMPARE(state.scoreOutOf, 10);
-        QCOMPARE(wrong, (QStringList{QStringLiteral(" 2. Question 2, please"),
-                                     QStringLiteral(" 7. Question 7, please")}));
-        QCOMPARE(state.marks.at(2), 0);
-        QCOMPARE(state.marks.at(3), 1);
-    }
-
-    void goingBackAndLeavingAQuestionUnansweredScoresIt0()
-    {
-        AppState state;
-        state.questionSet = numberedSet();
-        QuizRun quiz(state);
-        quiz.start();
-        QVERIFY(quiz.isFirst());
-        quiz.previous(); // nowhere before the first
-        QCOMPARE(quiz.number(), 1);
-        for (int q = 1; q <= 4; ++q)
-            quiz.next(state.questionSet.question(q).correctChoice());
-        quiz.previous();
-        QCOMPARE(quiz.number(), 4);
-        QCOMPARE(state.marks.at(4), 1);
-        QVERIFY(!quiz.next(0));
-        QCOMPARE(state.marks.at(4), 0);
-    }
-
+    // A whole run, wrong answers and the way back are walked on the quiz screens; a damaged
+    // right answer, with the hidden choice, only here.
     void aDamagedRightAnswerCannotBeScored()
     {
         AppState state;
@@ -224,12 +186,5 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    QuestionSetTest sets;
-    QuizRunTest runs;
-    return QTest::qExec(&sets, argc, argv) | QTest::qExec(&runs, argc, argv);
-}
-
+QTEST_GUILESS_MAIN(QuestionSetTest)
 #include "test_questionset.moc"
