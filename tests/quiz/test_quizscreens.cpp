@@ -303,18 +303,6 @@ private slots:
                 break;
         }
     }
-
-    void aDamagedRightAnswerScoresNothingAndNeverCrashes()
-    {
-        QByteArray bytes = topicSet(QStringLiteral("Damaged"));
-        // Question 1's right answer is on line 8.
-        QList<QByteArray> lines = bytes.split('\n');
-        lines[7] = "9\r";
-        Pupil pupil(lines.join('\n'));
-        ResultsScreen *results = pupil.takeQuiz(rightAnswer);
-        QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label1")),
-                 QStringLiteral("Good work. You have scored 9 out of 10."));
-    }
 };
 
 QTEST_MAIN(QuizScreensTest)
