@@ -127,22 +127,6 @@ private slots:
         QCOMPARE(fileBytes(indexPath), QByteArray(" 1 \r\nBirds& Bees\r\n"));
     }
 
-    void savingTwiceKeepsOneEntry()
-    {
-        WorksheetIndex listed;
-        Draft draft = completeDraft(QStringLiteral("Birds"));
-        QCOMPARE(genWork(draft, WorksheetIndexFile(), &listed).message,
-                 QStringLiteral("Your worksheet has been saved."));
-        draft.questions.at(4) = QStringLiteral("Changed?");
-        QCOMPARE(genWork(draft, WorksheetIndexFile(), &listed).message,
-                 QStringLiteral("Your worksheet has been saved."));
-        QCOMPARE(fileBytes(indexPath), indexBytes({"Birds"}));
-        QCOMPARE(listed.titles, QStringList{"Birds"});
-        QuestionSet set;
-        QVERIFY(worksheetfile::read("Birds", set));
-        QCOMPARE(set.question(5).text, QStringLiteral("Changed?"));
-    }
-
     void unsafeTitlesWriteNothing_data()
     {
         QTest::addColumn<QString>("title");
