@@ -99,29 +99,21 @@ private slots:
         QVERIFY(teacher.messages().isEmpty());
     }
 
-    void enterMovesAlongTheChain_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::newRow("title to question 1") << "Text1"
-                                             << "Text2(0)";
-        QTest::newRow("question 4 to its answer A") << "Text2(3)"
-                                                    << "Text3(12)";
-        QTest::newRow("answer D of question 2 to question 3") << "Text3(7)"
-                                                              << "Text2(2)";
-        QTest::newRow("the last answer stays") << "Text3(39)"
-                                               << "Text3(39)";
-    }
-
     void enterMovesAlongTheChain()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
         Teacher teacher;
         WizardScreen *wizard = teacher.openWizard();
-        box(wizard, from)->setFocus();
-        QTest::keyClick(box(wizard, from), Qt::Key_Return);
-        QCOMPARE(teacher.focus()->objectName(), to);
+        // From the title to question 1, a question to its answer A, answer D to the next
+        // question; the last answer stays.
+        const QList<QPair<QString, QString>> steps = {{"Text1", "Text2(0)"},
+                                                      {"Text2(3)", "Text3(12)"},
+                                                      {"Text3(7)", "Text2(2)"},
+                                                      {"Text3(39)", "Text3(39)"}};
+        for (const auto &[from, to] : steps) {
+            box(wizard, from)->setFocus();
+            QTest::keyClick(box(wizard, from), Qt::Key_Return);
+            QCOMPARE(teacher.focus()->objectName(), to);
+        }
     }
 
     void tabVisitsTextBoxesThenTicksThenCommands()
