@@ -35,25 +35,6 @@ QStringList shownLines(WrongAnswersScreen *review)
     return lines;
 }
 
-// Stands in for an activity of the topic that another part of the program provides.
-class RecordingViewer : public Screen
-{
-public:
-    explicit RecordingViewer(AppContext &context) : Screen(context, QStringLiteral("teacher"))
-    {
-        for (const char *name : {"Image1", "Image2"}) {
-            auto *view = new PictureView(client());
-            view->setObjectName(QLatin1String(name));
-        }
-    }
-    void load() override
-    {
-        setupScreen();
-        pageCountAtLoad = context().state.viewerPageCount;
-    }
-    int pageCountAtLoad = -1;
-};
-
 } // namespace
 
 class QuizScreensTest final : public QObject
@@ -93,21 +74,6 @@ private slots:
         QCOMPARE(picture->geometry(), Twips::toPixels(3000, 1200, 6000, 1500));
         auto *cipher = hub->findChild<PictureView *>(QStringLiteral("Image2"));
         QCOMPARE(cipher->geometry(), Twips::toPixels(5700, 5880, 600, 300));
-    }
-
-    void theHubSetsUpTheActivitiesBeforeTheyLoad()
-    {
-        Pupil pupil;
-        pupil.screens().declare<RecordingViewer>(QStringLiteral("teacher"));
-        click(pupil.hub->buttons()->at(TopicHub::KeyFactsActivity));
-        auto *viewer = pupil.screens().find<RecordingViewer>();
-        QVERIFY(viewer && viewer->isVisible());
-        QCOMPARE(viewer->pageCountAtLoad, 3);
-        QCOMPARE(pupil.state().viewerPageSet, QStringLiteral("key braille"));
-        pupil.screens().unload(viewer);
-        click(pupil.hub->buttons()->at(TopicHub::NotesActivity));
-        QCOMPARE(pupil.screens().find<RecordingViewer>()->pageCountAtLoad, 2);
-        QCOMPARE(pupil.state().viewerPageSet, QStringLiteral("braille"));
     }
 
     void twoWrongAnswersGiveGoodWorkAndTheirTwoLines()
