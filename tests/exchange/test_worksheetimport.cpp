@@ -29,23 +29,12 @@ private slots:
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("the teacher's") << "Birds"
-                                       << "$course$/Braille"
-                                       << "Birds";
-        QTest::newRow("an ampersand in words") << "Rivers, Lakes & Seas"
-                                               << ""
-                                               << "Rivers, Lakes and Seas";
-        QTest::newRow("the category's last part") << ""
-                                                  << "$course$/Inventors/Braille"
-                                                  << "Braille";
-        QTest::newRow("the file's name") << ""
-                                         << ""
-                                         << "braille quiz";
-        QTest::newRow("a long category, shortened")
-            << ""
-            << "Top/" + QString(40, u'x') << QString(25, u'x');
-        QTest::newRow("a teacher's title too long") << QString(26, u'y') << ""
-                                                    << "";
+        QTest::newRow("the teacher's") << "Birds" << "$course$/Braille" << "Birds";
+        QTest::newRow("an ampersand in words") << "Rivers, Lakes & Seas" << "" << "Rivers, Lakes and Seas";
+        QTest::newRow("the category's last part") << "" << "$course$/Inventors/Braille" << "Braille";
+        QTest::newRow("the file's name") << "" << "" << "braille quiz";
+        QTest::newRow("a long category, shortened") << "" << "Top/" + QString(40, u'x') << QString(25, u'x');
+        QTest::newRow("a teacher's title too long") << QString(26, u'y') << "" << "";
     }
     void titles()
     {
@@ -63,24 +52,27 @@ private slots:
         QVERIFY(writeBytes(QStringLiteral("multiple/track.txt"), " 0 \r\n"));
         const WorksheetIndexFile index;
         QVERIFY(index.trackWorksheets(QStringLiteral("BRAILLE")));
+        // Taken out of the catalogue, a worksheet's file stays, and keeps its title.
+        QVERIFY(writeBytes(QStringLiteral("multiple/braille 2.txt"), "a teacher's worksheet"));
 
         const gift::Reading reading = gift::read(giftOf(23));
         const worksheetimport::Report report =
             worksheetimport::importQuestions(reading.questions, QStringLiteral("Braille"), index);
         QVERIFY2(report.problem.isEmpty(), qPrintable(report.problem));
         QCOMPARE(report.saved.size(), 2);
-        QCOMPARE(report.saved.at(0).title, QStringLiteral("Braille 2"));
-        QCOMPARE(report.saved.at(1).title, QStringLiteral("Braille 3"));
+        QCOMPARE(report.saved.at(0).title, QStringLiteral("Braille 3"));
+        QCOMPARE(report.saved.at(1).title, QStringLiteral("Braille 4"));
         QCOMPARE(report.skipped.size(), 2);
         QCOMPARE(report.skipped.at(0).who, QStringLiteral("TF"));
         QCOMPARE(report.leftOver, 3);
         QCOMPARE(report.leftOverDrafts.size(), 1);
-        QCOMPARE(report.leftOverDrafts.at(0).title, QStringLiteral("Braille 4"));
+        QCOMPARE(report.leftOverDrafts.at(0).title, QStringLiteral("Braille 5"));
         QCOMPARE(report.leftOverDrafts.at(0).questions.at(2), QStringLiteral("Question 23?"));
 
-        QCOMPARE(index.load().titles, (QStringList{"BRAILLE", "Braille 2", "Braille 3"}));
+        QCOMPARE(index.load().titles, (QStringList{"BRAILLE", "Braille 3", "Braille 4"}));
+        QCOMPARE(fileBytes(QStringLiteral("multiple/braille 2.txt")), "a teacher's worksheet");
         QuestionSet second;
-        QVERIFY(worksheetfile::read(QStringLiteral("Braille 3"), second));
+        QVERIFY(worksheetfile::read(QStringLiteral("Braille 4"), second));
         QCOMPARE(second.question(1).text, QStringLiteral("Question 11?"));
         QCOMPARE(second.question(10).answers.at(0), QStringLiteral("right 20"));
         QCOMPARE(second.question(10).correctAnswer, QStringLiteral("1"));
@@ -123,21 +115,6 @@ private slots:
         // Not one of them can be saved before the teacher rewrites it.
         QCOMPARE(checkDraft(first), QStringLiteral("Question 3 was too long for its box: please "
                                                    "rewrite it before saving"));
-    }
-
-    void aWorksheetTakenOutOfTheCatalogueKeepsItsFile()
-    {
-        WorkingFolder folder;
-        QVERIFY(writeBytes(QStringLiteral("multiple/track.txt"), " 0 \r\n"));
-        // The catalogue's delete removes the entry only; the file stays.
-        QVERIFY(writeBytes(QStringLiteral("multiple/braille.txt"), "a teacher's worksheet"));
-        const WorksheetIndexFile index;
-        const worksheetimport::Report report = worksheetimport::importQuestions(
-            gift::read(giftOf(10)).questions, QStringLiteral("Braille"), index);
-        QCOMPARE(report.saved.size(), 1);
-        QCOMPARE(report.saved.at(0).title, QStringLiteral("Braille 2"));
-        QCOMPARE(fileBytes(QStringLiteral("multiple/braille.txt")),
-                 QByteArray("a teacher's worksheet"));
     }
 };
 

@@ -33,6 +33,16 @@ QByteArray fileFrom(const QStringList &lines)
     return bytes;
 }
 
+// Answers every question with `chosen(q)` and scores the run.
+QStringList run(AppState &state, const std::function<int(int)> &chosen)
+{
+    QuizRun quiz(state);
+    quiz.start();
+    while (!quiz.next(chosen(quiz.number()))) {
+    }
+    return quiz.score();
+}
+
 bool loadBytes(const QByteArray &bytes, QuestionSet &set)
 {
     QBuffer buffer;
@@ -48,22 +58,6 @@ class QuestionSetTest final : public QObject
     Q_OBJECT
 
 private slots:
-    void commasTravelAsAmpersands()
-    {
-        QuestionSet set = numberedSet();
-        set.question(1).answers.at(0) = QStringLiteral("Salt & Pepper");
-        const QStringList lines = questionSetLines(set);
-        QCOMPARE(lines.at(0), QStringLiteral("Rivers& Lakes"));
-        QCOMPARE(lines.at(3), QStringLiteral("Salt & Pepper"));
-        QVERIFY(!lines.join(QString()).contains(u','));
-
-        QuestionSet read;
-        QVERIFY(loadBytes(fileFrom(lines), read));
-        QCOMPARE(read.title, QStringLiteral("Rivers, Lakes"));
-        QCOMPARE(read.question(1).answers.at(0), QStringLiteral("Salt , Pepper"));
-        QCOMPARE(read.question(1).text, QStringLiteral("Question 1, please"));
-    }
-
     void theLayoutPutsEachFieldOnItsLine()
     {
         const QStringList lines = questionSetLines(numberedSet());
@@ -156,65 +150,17 @@ private slots:
 
     void onlyOneToFourIsARightAnswer()
     {
-        const QList<QPair<QString, int>> cases = {{"1", 1}, {"4", 4}, {"2 ", 2}, {"0", 0}, {"5", 0},
-                                                  {"x", 0}, {"", 0},  {"12", 0}, {"-1", 0}};
+        const QList<QPair<QString, int>> cases = {{"1", 1}, {"4", 4}, {"2 ", 2}, {"0", 0},
+                                                  {"5", 0}, {"x", 0}, {"12", 0}, {"-1", 0}};
         for (const auto &[text, choice] : cases) {
             Question question;
             question.correctAnswer = text;
             QCOMPARE(question.correctChoice(), choice);
         }
     }
-};
 
-class QuizRunTest final : public QObject
-{
-    Q_OBJECT
-
-    // Answers every question with `chosen(q)` and scores the run.
-    static QStringList run(AppState &state, const std::function<int(int)> &chosen)
-    {
-        QuizRun quiz(state);
-        quiz.start();
-        while (!quiz.next(chosen(quiz.number()))) {
-        }
-        return quiz.score();
-    }
-
-private slots:
-    void wrongAnswersAreListedInQuestionOrder()
-    {
-        AppState state;
-        state.questionSet = numberedSet();
-        const QStringList wrong = run(state, [&](int q) {
-            const int right = state.questionSet.question(q).correctChoice();
-            return q == 2 || q == 7 ? right % 4 + 1 : right;
-        });
-        QCOMPARE(state.score, 8);
-        QCOMPARE(state.scoreOutOf, 10);
-        QCOMPARE(wrong, (QStringList{QStringLiteral(" 2. Question 2, please"),
-                                     QStringLiteral(" 7. Question 7, please")}));
-        QCOMPARE(state.marks.at(2), 0);
-        QCOMPARE(state.marks.at(3), 1);
-    }
-
-    void goingBackAndLeavingAQuestionUnansweredScoresIt0()
-    {
-        AppState state;
-        state.questionSet = numberedSet();
-        QuizRun quiz(state);
-        quiz.start();
-        QVERIFY(quiz.isFirst());
-        quiz.previous(); // nowhere before the first
-        QCOMPARE(quiz.number(), 1);
-        for (int q = 1; q <= 4; ++q)
-            quiz.next(state.questionSet.question(q).correctChoice());
-        quiz.previous();
-        QCOMPARE(quiz.number(), 4);
-        QCOMPARE(state.marks.at(4), 1);
-        QVERIFY(!quiz.next(0));
-        QCOMPARE(state.marks.at(4), 0);
-    }
-
+    // A whole run, wrong answers and the way back are walked on the quiz screens; a damaged
+    // right answer, with the hidden choice, only here.
     void aDamagedRightAnswerCannotBeScored()
     {
         AppState state;
@@ -232,24 +178,13 @@ private slots:
 
     void praiseAndMessagesFollowTheScore()
     {
-        QCOMPARE(praiseFor(10, 10), Praise::FullMarks);
+        // The screens show 10, 8 and 0; these are the edges between.
         QCOMPARE(praiseFor(9, 10), Praise::NearlyThere);
-        QCOMPARE(praiseFor(8, 10), Praise::NearlyThere);
         QCOMPARE(praiseFor(7, 10), Praise::KeepTrying);
-        QCOMPARE(praiseFor(0, 10), Praise::KeepTrying);
-        QCOMPARE(scoreMessage(QStringLiteral("You have scored"), 7, 10),
-                 QStringLiteral("You have scored 7 out of 10."));
         QCOMPARE(numberText(3), QStringLiteral(" 3"));
         QCOMPARE(numberText(-2), QStringLiteral("-2"));
     }
 };
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    QuestionSetTest sets;
-    QuizRunTest runs;
-    return QTest::qExec(&sets, argc, argv) | QTest::qExec(&runs, argc, argv);
-}
-
+QTEST_GUILESS_MAIN(QuestionSetTest)
 #include "test_questionset.moc"

@@ -41,18 +41,17 @@ struct ScriptedDialogs : Dialogs
     // What the file dialogs give, and what they were asked.
     QStringList filesToOpen;
     QString fileToSave;
-    QStringList captions;
     QStringList filters;
     QStringList chooseFilesToOpen(const QString &caption, const QString &filter) override
     {
-        captions.append(caption);
+        Q_UNUSED(caption);
         filters.append(filter);
         return filesToOpen;
     }
     QString chooseFileToSave(const QString &caption, const QString &suggested,
                              const QStringList &saveFilters) override
     {
-        captions.append(caption);
+        Q_UNUSED(caption);
         suggestions.append(suggested);
         filters.append(saveFilters);
         return fileToSave;

@@ -6,7 +6,6 @@
 #include "teacher.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -111,19 +110,6 @@ private slots:
         QVERIFY(choose(catalogue, 1, QStringLiteral("Print Worksheet")));
         QCOMPARE(teacher.messages(), QStringList{corrupted});
         QVERIFY(teacher.program.printer.documents.empty());
-    }
-
-    void theMenuKeyOpensTheEntryMenu()
-    {
-        Teacher teacher({QStringLiteral("Birds")});
-        CatalogueScreen *catalogue = teacher.openCatalogue();
-        ButtonLabel *entry = catalogue->entries()->at(1);
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4),
-                                  entry->mapToGlobal(QPoint(4, 4)));
-        QApplication::sendEvent(entry, &menuKey);
-        QMenu *menu = catalogue->findChild<QMenu *>();
-        QVERIFY(menu && menu->isVisible());
-        menu->close();
     }
 
     // Questions too long for the wizard's boxes join those too few for a worksheet: they

@@ -1,50 +1,22 @@
 #include "quiz/commas.h"
-#include "testfiles.h"
-#include "worksheets/worksheetindex.h"
+#include "worksheetfixtures.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/resource.h>
 
-#include <memory>
-
 namespace {
 
-const QString indexPath = QStringLiteral("multiple/track.txt");
-
-QByteArray indexBytes(const QStringList &titles, int count = -1)
-{
-    QByteArray bytes =
-        QByteArray(" ") + QByteArray::number(count < 0 ? titles.size() : count) + " \r\n";
-    for (const QString &title : titles)
-        bytes += title.toLatin1() + "\r\n";
-    return bytes;
-}
-
-QStringList numbered(int count)
-{
-    QStringList titles;
-    for (int i = 0; i < count; ++i)
-        titles.append(QStringLiteral("Sheet %1").arg(i));
-    return titles;
-}
-
-const QByteArray fullIndex = indexBytes(numbered(WorksheetIndex::capacity));
+const QByteArray fullIndex = indexBytes(numberedTitles(WorksheetIndex::capacity));
 
 // A null array means the index is missing altogether.
 void writeIndex(const QByteArray &bytes)
 {
     QVERIFY(QDir().mkpath("multiple"));
-    if (bytes.isNull())
-        return;
-    QFile file(indexPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    if (!bytes.isNull())
+        QVERIFY(writeBytes(indexPath, bytes));
 }
 
 QByteArray readIndex()
@@ -78,9 +50,9 @@ private slots:
         QTest::newRow("count beyond the lines loads what is there")
             << QByteArray(" 9 \r\nA\r\nB") << QStringList{"A", "B"};
         QTest::newRow("count beyond capacity stops at capacity")
-            << indexBytes(numbered(1200), 1500) << numbered(WorksheetIndex::capacity);
+            << indexBytes(numberedTitles(1200), 1500) << numberedTitles(WorksheetIndex::capacity);
         QTest::newRow("junk count with many lines stops at capacity")
-            << indexBytes(numbered(1200)).replace(" 1200 ", "x") << numbered(1000);
+            << indexBytes(numberedTitles(1200)).replace(" 1200 ", "x") << numberedTitles(1000);
     }
 
     void load()
@@ -109,7 +81,7 @@ private slots:
         QTest::newRow("full index refuses a new title")
             << fullIndex << "One more" << false << fullIndex;
         QTest::newRow("full index still knows its titles")
-            << fullIndex << "Sheet 999" << true << fullIndex;
+            << fullIndex << "Sheet 1000" << true << fullIndex;
         QTest::newRow("missing index is never created")
             << QByteArray() << "A" << false << QByteArray();
     }
@@ -169,9 +141,8 @@ private slots:
     void typedTitleWithCommaComesBackAsTyped()
     {
         writeIndex(indexBytes({}));
-        const QString stored = encodeCommas("Rivers, Lakes");
-        QCOMPARE(stored, "Rivers& Lakes");
-        QVERIFY(WorksheetIndexFile("MULTIPLE\\Track.TXT").trackWorksheets(stored));
+        QVERIFY(WorksheetIndexFile("MULTIPLE\\Track.TXT")
+                    .trackWorksheets(encodeCommas("Rivers, Lakes")));
         QCOMPARE(readIndex(), QByteArray(" 1 \r\nRivers& Lakes\r\n"));
         const WorksheetIndex index = WorksheetIndexFile().load();
         QCOMPARE(index.count(), 1);

