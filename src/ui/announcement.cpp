@@ -36,11 +36,6 @@ void Announcement::say(const QString &text)
     m_notice->hide();
 }
 
-QString Announcement::lastSaid() const
-{
-    return m_text->text();
-}
-
 void Announcement::installAccessibility()
 {
     installAccessibleRole<Announcement, QAccessible::StatusBar>();

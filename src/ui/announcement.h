@@ -20,7 +20,6 @@ public:
     // Nothing is said while the screen is not on show: what a screen says as it opens
     // comes with its focus.
     void say(const QString &text);
-    QString lastSaid() const;
 
     static void installAccessibility();
 

@@ -58,12 +58,10 @@ QString questionName(int question)
 // A marked box stands out, and tells its whole text to the pointer and to a screen reader.
 void showMark(QLineEdit *box, const BoxMark &mark)
 {
-    const auto rgb = [](const QColor &c) {
-        return QStringLiteral("rgb(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
-    };
     box->setStyleSheet(mark.isSet() ? QStringLiteral("QLineEdit { background-color: %1; "
                                                      "border: 2px solid %2; }")
-                                          .arg(rgb(colours::markedBox), rgb(colours::markedBoxBorder))
+                                          .arg(colours::markedBox.name(),
+                                               colours::markedBoxBorder.name())
                                     : QString());
     box->setToolTip(mark.original);
     box->setAccessibleDescription(mark.original);

@@ -66,6 +66,9 @@ WorksheetIndex WorksheetIndexFile::load() const
 
 bool WorksheetIndexFile::underLock(const std::function<bool(const QDeadlineTimer &)> &work) const
 {
+    // Only the folder is resolved: only the copy that holds the lock looks at the index,
+    // since smbnetfs drops its connection when asked about a file that another desktop is
+    // replacing, and a waiting copy would otherwise find it missing for that moment.
     const qsizetype split = std::max(m_path.lastIndexOf(u'/'), m_path.lastIndexOf(u'\\'));
     const QString folder = split < 0 ? QString() : resolveContentPath(m_path.left(split)) + u'/';
     SharedLock lock(folder + m_path.mid(split + 1));
@@ -75,9 +78,6 @@ bool WorksheetIndexFile::underLock(const std::function<bool(const QDeadlineTimer
 bool WorksheetIndexFile::update(const std::function<Change(WorksheetIndex &)> &change,
                                 WorksheetIndex *result) const
 {
-    // Only the copy that holds the lock looks at the index: smbnetfs drops its connection
-    // when asked about a file that another desktop is replacing, and a waiting copy would
-    // otherwise find it missing for that moment.
     return underLock([&](const QDeadlineTimer &by) {
         // The index is installed with the program and never created here.
         const QString path = resolveContentPath(m_path);
