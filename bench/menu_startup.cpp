@@ -1,6 +1,6 @@
 // The program's own start-up, up to the main menu's first paint.
-#include "app/appcontext.h"
-#include "app/application.h"
+#include "frame/appcontext.h"
+#include "frame/application.h"
 #include "firstpaint.h"
 #include "shell/mainmenu.h"
 #include "shell/startup.h"

@@ -4,9 +4,9 @@
 //
 //   bench_metafile_render [--runs N] SCREEN_PAGE.wmf PAPER_PAGE.wmf
 
-#include "platform/wmf/metafile.h"
-#include "platform/wmf/metafileplayer.h"
-#include "ui/fonts.h"
+#include "pictures/wmf/metafile.h"
+#include "pictures/wmf/metafileplayer.h"
+#include "look/fonts.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

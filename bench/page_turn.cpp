@@ -6,13 +6,13 @@
 
 #include "screenwatch.h"
 
-#include "app/appcontext.h"
-#include "app/application.h"
+#include "frame/appcontext.h"
+#include "frame/application.h"
 #include "shell/mainmenu.h"
 #include "shell/startup.h"
-#include "ui/buttonarray.h"
-#include "ui/buttonlabel.h"
-#include "ui/readablepicture.h"
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
+#include "controls/readablepicture.h"
 #include "viewers/guideviewer.h"
 #include "viewers/notesviewer.h"
 
@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     std::vector<double> turns;
     int step = 1;
     for (int run = 0; run < runs; ++run) {
-        const int page = context.state.viewerPage;
+        const int page = context.state().viewerPage;
         if (page + step < 1 || page + step > GuideViewer::pages)
             step = -step;
         ButtonLabel *turn =

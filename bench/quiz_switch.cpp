@@ -7,15 +7,15 @@
 
 #include "screenwatch.h"
 
-#include "app/appcontext.h"
-#include "app/application.h"
+#include "frame/appcontext.h"
+#include "frame/application.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/startup.h"
 #include "shell/topichub.h"
-#include "ui/buttonarray.h"
-#include "ui/buttonlabel.h"
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
         toQuiz.push_back(watch.waitFor([&] { return screens.find<QuizScreen>(); }));
 
         QuizScreen *quiz = screens.find<QuizScreen>();
-        const QuestionSet &set = context.state.questionSet;
+        const QuestionSet &set = quiz->run().set();
         for (int q = 1; q <= QuestionSet::questionCount; ++q) {
             if (QRadioButton *right = quiz->answerOption(set.question(q).correctChoice()))
                 right->setChecked(true);

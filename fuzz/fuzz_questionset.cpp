@@ -2,7 +2,7 @@
 // reads that again: a set the program saves must read back as the same set.
 #include "fuzzsupport.h"
 
-#include "platform/textfile.h"
+#include "files/textfile.h"
 #include "quiz/questionset.h"
 
 #include <QBuffer>

@@ -2,7 +2,7 @@
 // stays within its capacity and every title is one bounded field.
 #include "fuzzsupport.h"
 
-#include "platform/textfile.h"
+#include "files/textfile.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QBuffer>

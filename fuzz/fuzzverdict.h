@@ -3,7 +3,7 @@
 #include "fuzzsupport.h"
 
 #include "exchange/importrules.h"
-#include "platform/textfile.h"
+#include "files/textfile.h"
 #include "worksheets/worksheetdraft.h"
 
 #include <QGuiApplication>

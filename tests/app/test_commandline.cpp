@@ -1,6 +1,6 @@
 // The command line run in-process on a working folder: what it prints, what it writes and
 // the exit status a script sees.
-#include "app/commandline.h"
+#include "commandline/commandline.h"
 #include "exchange/worksheetimport.h"
 #include "giftbank.h"
 #include "testfiles.h"

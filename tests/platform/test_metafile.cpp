@@ -1,8 +1,8 @@
-#include "platform/picture.h"
-#include "platform/wmf/metafile.h"
-#include "platform/wmf/metafileplayer.h"
+#include "pictures/picture.h"
+#include "pictures/wmf/metafile.h"
+#include "pictures/wmf/metafileplayer.h"
 #include "testfiles.h"
-#include "ui/fonts.h"
+#include "look/fonts.h"
 #include "wmfbuilder.h"
 
 #include <QDirIterator>

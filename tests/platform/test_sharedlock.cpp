@@ -1,4 +1,4 @@
-#include "platform/sharedlock.h"
+#include "files/sharedlock.h"
 #include "testfiles.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/textcaret.h"
+#include "pictures/textcaret.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "platform/textfile.h"
+#include "files/textfile.h"
 #include "testfiles.h"
 
 #include <QDir>

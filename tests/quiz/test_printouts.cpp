@@ -1,9 +1,9 @@
 // The certificate and the paper worksheet, printed on a stand-in printer with simple metrics:
 // a text is 10 twips wide per point per character, a line 23 twips high per point.
-#include "platform/printsurface.h"
-#include "quiz/certificateprintout.h"
+#include "printing/printsurface.h"
+#include "printouts/certificateprintout.h"
 #include "quiz/questionset.h"
-#include "quiz/worksheetprintout.h"
+#include "printouts/worksheetprintout.h"
 #include "recordingprinter.h"
 
 #include <QTest>

@@ -1,10 +1,10 @@
 // Printing from the screens: the certificate from the results, the worksheet from the quiz,
 // what the pupil is told, and a paper page through Qt's print support. The certificate on a
 // real print queue is the end-to-end test's.
-#include "app/application.h"
-#include "platform/picture.h"
-#include "platform/printerdevice.h"
-#include "platform/printsurface.h"
+#include "frame/application.h"
+#include "pictures/picture.h"
+#include "printer/printerdevice.h"
+#include "printing/printsurface.h"
 #include "pupil.h"
 
 #include <QLineEdit>
@@ -74,7 +74,7 @@ private slots:
         QVERIFY(QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance(longHeading) >
                 4 * QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance("Zorvanel"));
         for (const QString &heading : {QStringLiteral("Zorvanel"), longHeading}) {
-            pupil.state().quizHeading = heading;
+            results->showScore(10, 10, heading);
             printCertificate(results);
             QCOMPARE(messages.last(), certificatePrinting);
             QVERIFY(printer.documents.back().sent);
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(printer.documents.back().abandoned && !printer.documents.back().sent);
 
         // Whatever escapes the printout itself cancels the printing, never the program.
-        pupil.program.context().services.printer = []() -> std::unique_ptr<PrintDevice> {
+        pupil.program.context().services().printer = []() -> std::unique_ptr<PrintDevice> {
             throw std::runtime_error("the print system broke down");
         };
         printCertificate(results);
@@ -120,8 +120,7 @@ private slots:
         QuizScreen *quiz = pupil.openQuiz();
         ButtonLabel *print = quiz->buttons()->at(QuizScreen::PrintCommand);
         QVERIFY(!print->isVisible()); // not for the topic's own quiz
-        quiz->setPrintWorksheetVisible(true);
-        quiz->setHeading(QStringLiteral("Class 4 Worksheet"));
+        quiz->take({quiz->run().set(), QStringLiteral("Class 4 Worksheet"), QString(), true});
         click(print);
         QCOMPARE(pupil.program.dialogs().messages, QStringList{worksheetPrinting});
         const QStringList texts = printedTexts(pupil.program.printer.documents.back());
@@ -131,7 +130,7 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("D. Answer 4 to 10")));
         // Printing does not move the quiz on.
         QCOMPARE(pupil.screens().front(), quiz);
-        QCOMPARE(pupil.state().questionNumber, 1);
+        QCOMPARE(quiz->run().number(), 1);
 
         pupil.program.printer.available = false;
         click(print);
@@ -141,7 +140,7 @@ private slots:
     void withoutADefaultPrinterThePupilIsToldAndNothingElse()
     {
         Pupil pupil;
-        pupil.program.context().services.printer = &PrinterDevice::defaultPrinter;
+        pupil.program.context().services().printer = &PrinterDevice::defaultPrinter;
         printCertificate(fullMarks(pupil, QStringLiteral("Sam Reed")));
         QCOMPARE(pupil.program.dialogs().messages, QStringList{printingProblem});
         QVERIFY(pupil.screens().find<ResultsScreen>());

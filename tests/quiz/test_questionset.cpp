@@ -1,5 +1,4 @@
-#include "app/appstate.h"
-#include "platform/textfile.h"
+#include "files/textfile.h"
 #include "quiz/questionset.h"
 #include "quiz/quizrun.h"
 #include "quiz/scoretext.h"
@@ -33,14 +32,13 @@ QByteArray fileFrom(const QStringList &lines)
     return bytes;
 }
 
-// Answers every question with `chosen(q)` and scores the run.
-QStringList run(AppState &state, const std::function<int(int)> &chosen)
+// Answers every question with `chosen(q)`.
+QuizRun run(const QuestionSet &set, const std::function<int(int)> &chosen)
 {
-    QuizRun quiz(state);
-    quiz.start();
+    QuizRun quiz(set);
     while (!quiz.next(chosen(quiz.number()))) {
     }
-    return quiz.score();
+    return quiz;
 }
 
 bool loadBytes(const QByteArray &bytes, QuestionSet &set)
@@ -163,15 +161,15 @@ private slots:
     // right answer, with the hidden choice, only here.
     void aDamagedRightAnswerCannotBeScored()
     {
-        AppState state;
-        state.questionSet = numberedSet();
-        state.questionSet.question(5).correctAnswer = QStringLiteral("5");
-        state.questionSet.question(6).correctAnswer = QStringLiteral("zero");
+        QuestionSet set = numberedSet();
+        set.question(5).correctAnswer = QStringLiteral("5");
+        set.question(6).correctAnswer = QStringLiteral("zero");
         // Even the hidden "no answer" choice must not count as right.
-        const QStringList wrong = run(state, [&](int q) {
-            return q == 5 ? 5 : q == 6 ? 0 : state.questionSet.question(q).correctChoice();
+        const QuizRun quiz = run(set, [&](int q) {
+            return q == 5 ? 5 : q == 6 ? 0 : set.question(q).correctChoice();
         });
-        QCOMPARE(state.score, 8);
+        QCOMPARE(quiz.score(), 8);
+        const QStringList wrong = quiz.wrongLines();
         QCOMPARE(wrong.size(), 2);
         QVERIFY(wrong.at(0).startsWith(QStringLiteral(" 5. ")));
     }

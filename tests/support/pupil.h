@@ -3,7 +3,7 @@
 // A pupil at the topic hub, with a topic file of known answers: shared by the tests that
 // drive the quiz and what follows it.
 
-#include "platform/textfile.h"
+#include "files/textfile.h"
 #include "quiz/questionset.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
@@ -11,8 +11,8 @@
 #include "shell/startup.h"
 #include "shell/topichub.h"
 #include "testservices.h"
-#include "ui/buttonarray.h"
-#include "ui/buttonlabel.h"
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
 
 #include <QRadioButton>
 #include <QTest>
@@ -74,7 +74,7 @@ struct Pupil
     }
 
     Screens &screens() { return program.context().screens(); }
-    AppState &state() { return program.context().state; }
+    AppState &state() { return program.context().state(); }
     Screen *front() { return screens().front(); }
 
     // Clicks an activity on the hub and gives the screen it opened.

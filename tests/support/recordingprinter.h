@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/picture.h"
-#include "platform/printdevice.h"
+#include "pictures/picture.h"
+#include "printing/printdevice.h"
 
 #include <QPointF>
 #include <QSizeF>

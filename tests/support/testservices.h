@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/appcontext.h"
-#include "app/services.h"
+#include "frame/appcontext.h"
+#include "frame/services.h"
 
 #include "recordingprinter.h"
 #include "testfiles.h"

@@ -1,8 +1,8 @@
-#include "ui/buttonarray.h"
-#include "ui/buttonlabel.h"
-#include "ui/screen.h"
-#include "ui/twips.h"
-#include "ui/zoomstyle.h"
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
+#include "frame/screen.h"
+#include "look/twips.h"
+#include "controls/zoomstyle.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The Teacher's Guide, the Key Facts and Teacher's Notes, and the acknowledgements, opened
 // from the main menu and the topic hub on the program's own pages.
-#include "app/application.h"
-#include "platform/picturetext.h"
+#include "frame/application.h"
+#include "pictures/picturetext.h"
 #include "pupil.h"
-#include "ui/readablepicture.h"
-#include "ui/twips.h"
+#include "controls/readablepicture.h"
+#include "look/twips.h"
 #include "viewers/guideviewer.h"
 #include "viewers/notesviewer.h"
 
@@ -88,7 +88,7 @@ struct Reader
     }
 
     Screens &screens() { return program.context().screens(); }
-    AppState &state() { return program.context().state; }
+    AppState &state() { return program.context().state(); }
     Screen *front() { return screens().front(); }
     RecordingPrinter &printer() { return program.printer; }
     QStringList &messages() { return program.dialogs().messages; }

@@ -3,7 +3,7 @@
 // A teacher at the main menu with saved worksheets: shared by the tests of the wizard and
 // the catalogue.
 
-#include "platform/textfile.h"
+#include "files/textfile.h"
 #include "pupil.h"
 #include "worksheetfixtures.h"
 #include "worksheets/cataloguescreen.h"
@@ -47,7 +47,7 @@ struct Teacher
     }
 
     Screens &screens() { return program.context().screens(); }
-    AppState &state() { return program.context().state; }
+    AppState &state() { return program.context().state(); }
     QStringList &messages() { return program.dialogs().messages; }
     QWidget *focus() { return program.context().backdrop().focusWidget(); }
 

@@ -1,8 +1,8 @@
 // The catalogue's printouts, PDF files, exports and imports, as a teacher reaches them.
-#include "app/application.h"
+#include "frame/application.h"
 #include "exchange/questionfile.h"
 #include "giftbank.h"
-#include "quiz/worksheetprintout.h"
+#include "printouts/worksheetprintout.h"
 #include "teacher.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "quiz/commas.h"
+#include "files/commas.h"
 #include "worksheetfixtures.h"
 
 #include <QElapsedTimer>

@@ -1,9 +1,0 @@
-#include "platform/weblink.h"
-
-#include <QDesktopServices>
-
-void DesktopWebLink::open(const QUrl &url)
-{
-    // The outcome is deliberately ignored: a missing browser is not the pupil's problem.
-    QDesktopServices::openUrl(url);
-}

@@ -1,0 +1,17 @@
+#include "frame/services.h"
+
+#include "printer/printerdevice.h"
+
+#include <QCoreApplication>
+
+Services Services::real()
+{
+    Services services;
+    services.dialogs = std::make_unique<MessageBoxDialogs>();
+    services.webLink = std::make_unique<DesktopWebLink>();
+    services.quit = [](int status) { QCoreApplication::exit(status); };
+    services.printer = &PrinterDevice::defaultPrinter;
+    services.pdfFile = &PrinterDevice::pdfFile;
+    services.random = std::make_unique<ClockRandomSource>();
+    return services;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "printing/printdevice.h"
+#include "desktop/randomsource.h"
+#include "desktop/weblink.h"
+#include "frame/dialogs.h"
+
+#include <functional>
+#include <memory>
+
+// Everything outside the process that the screens reach, so tests can stand in for it.
+struct Services
+{
+    std::unique_ptr<Dialogs> dialogs;
+    std::unique_ptr<WebLink> webLink;
+    // Ends the program at once with the given exit status.
+    std::function<void(int)> quit;
+    // A fresh document on the default printer, for one printout.
+    std::function<std::unique_ptr<PrintDevice>()> printer;
+    // A fresh document that becomes a PDF file at a path.
+    std::function<std::unique_ptr<PrintDevice>(const QString &)> pdfFile;
+    std::unique_ptr<RandomSource> random;
+
+    static Services real();
+};

@@ -1,8 +1,0 @@
-#include "ui/linetextvalidator.h"
-
-#include "platform/textfile.h"
-
-QValidator::State LineTextValidator::validate(QString &input, int &) const
-{
-    return windows1252::fitsLine(input) ? Acceptable : Invalid;
-}
