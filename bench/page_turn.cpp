@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     std::vector<double> turns;
     int step = 1;
     for (int run = 0; run < runs; ++run) {
-        const int page = context.state().viewerPage;
+        const int page = guide->pageNumber();
         if (page + step < 1 || page + step > GuideViewer::pages)
             step = -step;
         ButtonLabel *turn =

@@ -184,10 +184,7 @@ void MainMenu::entryClicked(int index)
 void MainMenu::openGuide()
 {
     Screens &screens = host().screens();
-    screens.touch<GuideViewer>()->setPagePictures(
-        viewerpages::guidePage(QStringLiteral("wmf"), 1),
-        viewerpages::guidePage(QStringLiteral("wmf2"), 1));
-    host().state().viewerPage = 1;
+    screens.touch<GuideViewer>()->showFirstPage();
     screens.show<GuideViewer>();
 }
 

@@ -30,7 +30,6 @@ NotesViewer::NotesViewer(ScreenHost &host)
 void NotesViewer::load()
 {
     setupScreen();
-    host().state().viewerPage = 1;
 }
 
 void NotesViewer::showPages(const QString &pageSet, int pageCount, const QString &heading)
@@ -41,8 +40,7 @@ void NotesViewer::showPages(const QString &pageSet, int pageCount, const QString
         hidePageTurning();
     setPageLabel(viewerpages::pageLabel(1, pageCount));
     setSpokenHeading(heading);
-    pagePicture()->loadPicture(picturePath(QStringLiteral("wmf"), 1));
-    paperPicture()->loadPicture(picturePath(QStringLiteral("wmf2"), 1));
+    showFirstPage();
 }
 
 int NotesViewer::pageCount() const

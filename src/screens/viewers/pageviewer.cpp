@@ -63,6 +63,12 @@ void PageViewer::setPagePictures(const QString &screenPath, const QString &paper
     m_paper->loadPicture(paperPath);
 }
 
+void PageViewer::showFirstPage()
+{
+    m_pageNumber = 1;
+    setPagePictures(picturePath(QStringLiteral("wmf"), 1), picturePath(QStringLiteral("wmf2"), 1));
+}
+
 void PageViewer::clicked(int index)
 {
     switch (index) {
@@ -85,7 +91,7 @@ void PageViewer::clicked(int index)
 
 void PageViewer::turnPage(int step)
 {
-    int &page = host().state().viewerPage;
+    int &page = m_pageNumber;
     page += step;
     const int count = pageCount();
     m_buttons->at(PreviousCommand)->setEnabled(viewerpages::canGoBack(page));

@@ -24,6 +24,9 @@ public:
     QLabel *pageLabel() const { return m_pageLabel; }
 
     void setPagePictures(const QString &screenPath, const QString &paperPath);
+    // Back to page 1, its pictures loaded; the commands and the label stay as they are.
+    void showFirstPage();
+    int pageNumber() const { return m_pageNumber; }
     // "Page 2 of 5", shown and read as the page's first line.
     void setPageLabel(const QString &label);
 
@@ -50,4 +53,5 @@ private:
     PictureView *m_paper;
     QLabel *m_pageLabel;
     ButtonArray *m_buttons;
+    int m_pageNumber = 1;
 };

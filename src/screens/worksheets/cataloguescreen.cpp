@@ -178,7 +178,7 @@ void CatalogueScreen::afterImport(const QList<WorksheetDraft> &leftOver)
 {
     AppState &state = host().state();
     state.worksheetIndex = WorksheetIndexFile().load();
-    showPage(CataloguePages::workPage(state.cataloguePage, state.worksheetIndex.count()));
+    showPage(CataloguePages::workPage(m_shown.page, state.worksheetIndex.count()));
     if (leftOver.isEmpty())
         return;
     Screens &screens = host().screens();
@@ -225,7 +225,6 @@ void CatalogueScreen::load()
     state.worksheetIndex = WorksheetIndexFile().load();
     for (QCheckBox *mode : {m_edit, m_delete})
         controls::setBackColour(mode, colours::frame);
-    state.cataloguePage = 0;
     showPage(CataloguePages::workPage(0, state.worksheetIndex.count()));
 }
 
@@ -247,10 +246,8 @@ void CatalogueScreen::showPage(const CataloguePages &page)
 
 void CatalogueScreen::turnPage(int index)
 {
-    AppState &state = host().state();
-    state.cataloguePage += index == NextPage ? 1 : -1;
-    showPage(CataloguePages::workPage(state.cataloguePage, state.worksheetIndex.count()));
-    state.cataloguePage = m_shown.page;
+    const int page = m_shown.page + (index == NextPage ? 1 : -1);
+    showPage(CataloguePages::workPage(page, host().state().worksheetIndex.count()));
 }
 
 void CatalogueScreen::entryClicked(int index)
