@@ -129,35 +129,30 @@ private slots:
         QCOMPARE(WorksheetIndexFile().load().titles.size(), withIndex ? 2 : 0);
     }
 
-    void exportReadsBackTheSame_data()
+    // The round trip of either format is the writers' own test; here, which format an
+    // ending chooses, and that relative names are the caller's, not the working folder's.
+    void exportGoesToTheCallersFolder_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("GIFT") << "out.gift";
-        QTest::newRow("XML") << "out.XML";
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("GIFT") << "out.gift" << QByteArray("$CATEGORY: ");
+        QTest::newRow("XML") << "out.XML" << QByteArray("<?xml ");
     }
-    void exportReadsBackTheSame()
+    void exportGoesToTheCallersFolder()
     {
         QFETCH(QString, file);
+        QFETCH(QByteArray, start);
         WorkingFolder folder;
         QVERIFY(emptyIndex());
-        QVERIFY(addWorksheet(QStringLiteral("Salt, pepper"), QStringLiteral("{=~#} ")));
+        QVERIFY(addWorksheet(QStringLiteral("Salt, pepper")));
         QCOMPARE(run({"--list"}).out, QStringList{"Salt, pepper"}); // as typed, not as stored
-        const QByteArray original = fileBytes(QStringLiteral("multiple/Salt& pepper.txt"));
-        // Relative names are the caller's, not the working folder's.
         QTemporaryDir caller;
         qputenv("ZORVANEL_STARTED_IN", QFile::encodeName(caller.path()));
         const Outcome outcome = run({"--export", "Salt, pepper", file});
         QCOMPARE(outcome.status, 0);
         QCOMPARE(outcome.out, QStringList{"Wrote \"Salt, pepper\" to " + file + "."});
         QVERIFY(!QFile::exists(file));
-
-        QVERIFY(folder.renew());
-        QVERIFY(emptyIndex());
-        const worksheetimport::Report report =
-            worksheetimport::importFile(caller.filePath(file), QString(), WorksheetIndexFile());
-        QCOMPARE(report.saved.size(), 1);
-        QCOMPARE(report.saved.at(0).title, QStringLiteral("Salt, pepper"));
-        QCOMPARE(fileBytes(QStringLiteral("multiple/Salt& pepper.txt")), original);
+        QVERIFY(fileBytes(caller.filePath(file)).startsWith(start));
     }
 
     void answerKeyToPdf()
