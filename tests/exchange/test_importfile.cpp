@@ -90,8 +90,6 @@ private slots:
             << "q.xml" << 0ll << "" << 0 << 0 << "document type";
         QTest::newRow("a title with a slash")
             << ten << "q.gift" << 0ll << "a/b" << 0 << 0 << notTitle;
-        QTest::newRow("the index's own name")
-            << ten << "q.gift" << 0ll << "TRACK" << 0 << 0 << notTitle;
         QTest::newRow("a title outside the code page")
             << ten << "q.gift" << 0ll << "Ωmega" << 0 << 0 << notSaved;
         QTest::newRow("a full index") << ten << "q.gift" << 0ll << "" << 1000 << 0 << "full";
