@@ -131,9 +131,8 @@ private slots:
     void unsafeTitlesWriteNothing_data()
     {
         QTest::addColumn<QString>("title");
-        for (const char *title :
-             {"Birds/Bees", "..\\Birds", "Birds:Bees", "Birds?", "Birds\tBees", "  ..", "TRACK",
-              "tomas VERRIN"})
+        for (const char *title : {"Birds/Bees", "..\\Birds", "Birds:Bees", "Birds?", "Birds\tBees",
+                                  "  ..", "TRACK", "tomas VERRIN"})
             QTest::newRow(title) << QString::fromLatin1(title);
         QTest::newRow("a character the code page cannot hold") << QString::fromUtf8("Birds \u03a9");
     }
