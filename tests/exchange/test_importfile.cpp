@@ -16,20 +16,6 @@ namespace {
 
 using Snapshot = QMap<QString, QByteArray>;
 
-// Every entry under the folder, folders included, with each file's bytes.
-Snapshot snapshot(const QString &root)
-{
-    Snapshot entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        entries.insert(QDir(root).relativeFilePath(path),
-                       it.fileInfo().isDir() ? QByteArray("<folder>") : fileBytes(path));
-    }
-    return entries;
-}
-
 QByteArray xmlOf(int usable, const QByteArray &prolog = "<?xml version=\"1.0\"?>\n")
 {
     QByteArray file = prolog + "<quiz>\n";

@@ -27,18 +27,6 @@ Draft withAnswer(Draft draft, int question, int answer, const QString &text)
     return draft;
 }
 
-// Every file below the working folder with its bytes, to see that nothing was written.
-QMap<QString, QByteArray> filesBelow(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(path, fileBytes(path));
-    }
-    return files;
-}
-
 } // namespace
 
 class WorksheetModelTest final : public QObject
@@ -145,11 +133,11 @@ private slots:
         QVERIFY(QDir().mkdir("program") && QDir::setCurrent("program"));
         QVERIFY(writeIndex());
         QVERIFY(writeBytes("multiple/Tomas Verrin.txt", "the topic's own set"));
-        const QMap<QString, QByteArray> before = filesBelow(top);
+        const QMap<QString, QByteArray> before = snapshot(top);
         const WorksheetSave outcome = genWork(completeDraft(title), WorksheetIndexFile());
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.message, QStringLiteral("There was a problem saving your worksheet"));
-        QCOMPARE(filesBelow(top), before);
+        QCOMPARE(snapshot(top), before);
     }
 
     void textsThatTheFileCannotKeepWriteNothing_data()
