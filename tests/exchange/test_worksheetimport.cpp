@@ -101,14 +101,9 @@ private slots:
         QCOMPARE(report.leftOverDrafts.size(), 2);
         const WorksheetDraft &first = report.leftOverDrafts.at(0);
         const WorksheetDraft &second = report.leftOverDrafts.at(1);
-        QCOMPARE(first.title, QStringLiteral("Braille 2"));
-        QCOMPARE(second.title, QStringLiteral("Braille 3"));
-        QCOMPARE(first.questions.at(1), QStringLiteral("Question 12?"));
         QVERIFY(!first.questionMarks.at(1).isSet());
-        QCOMPARE(first.questions.at(2), longOnes.at(0).left(60));
         QCOMPARE(first.questionMarks.at(2).why, BoxMark::TooLong);
         QCOMPARE(first.questionMarks.at(2).original, longOnes.at(0));
-        QCOMPARE(second.questions.at(0), longOnes.at(8).left(60));
         QCOMPARE(second.questions.at(1), QStringLiteral("O que retorna (5 & 3)?"));
         QCOMPARE(second.questionMarks.at(1).why, BoxMark::Ampersand);
         QCOMPARE(second.questions.at(2), QString());

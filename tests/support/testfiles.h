@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -17,6 +19,21 @@ inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every entry under a folder, folders included, with each file's bytes: to see that
+// nothing was written.
+inline QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        entries.insert(QDir(root).relativeFilePath(path),
+                       it.fileInfo().isDir() ? QByteArray("<folder>") : fileBytes(path));
+    }
+    return entries;
 }
 
 // Writes bytes exactly as given, creating the folders on the way.

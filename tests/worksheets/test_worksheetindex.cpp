@@ -63,79 +63,62 @@ private slots:
         QCOMPARE(WorksheetIndexFile().load().titles, expected);
     }
 
-    void trackWorksheets_data()
+    // Adding a title (a teacher's save) or removing one: the file after, and the titles the
+    // caller is handed back.
+    void changes_data()
     {
         QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("removing");
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("succeeds");
         QTest::addColumn<QByteArray>("after");
         const QByteArray one(" 1 \r\nA\r\n");
-        QTest::newRow("new title is appended") << one << "B" << true << indexBytes({"A", "B"});
-        QTest::newRow("saving twice adds one entry") << one << "A" << true << one;
+        QTest::newRow("new title is appended")
+            << one << false << "B" << true << indexBytes({"A", "B"});
+        QTest::newRow("saving twice adds one entry") << one << false << "A" << true << one;
         QTest::newRow("another letter case is another title")
-            << one << "a" << true << indexBytes({"A", "a"});
+            << one << false << "a" << true << indexBytes({"A", "a"});
         QTest::newRow("a trailing blank makes another title")
-            << one << "A " << true << indexBytes({"A", "A "});
+            << one << false << "A " << true << indexBytes({"A", "A "});
         QTest::newRow("wrong count is put right")
-            << QByteArray(" 7 \r\nA\r\n") << "B" << true << indexBytes({"A", "B"});
+            << QByteArray(" 7 \r\nA\r\n") << false << "B" << true << indexBytes({"A", "B"});
         QTest::newRow("full index refuses a new title")
-            << fullIndex << "One more" << false << fullIndex;
+            << fullIndex << false << "One more" << false << fullIndex;
         QTest::newRow("full index still knows its titles")
-            << fullIndex << "Sheet 1000" << true << fullIndex;
+            << fullIndex << false << "Sheet 1000" << true << fullIndex;
         QTest::newRow("missing index is never created")
-            << QByteArray() << "A" << false << QByteArray();
+            << QByteArray() << false << "A" << false << QByteArray();
+        QTest::newRow("removing the second of three") << indexBytes({"A", "B", "C"}) << true << "B"
+                                                      << true << QByteArray(" 2 \r\nA\r\nC\r\n");
+        QTest::newRow("removing the last of two equal entries")
+            << indexBytes({"A", "B", "A"}) << true << "A" << true << indexBytes({"A", "B"});
+        QTest::newRow("removing the only entry")
+            << indexBytes({"A"}) << true << "A" << true << QByteArray(" 0 \r\n");
+        QTest::newRow("removing a title not listed leaves the file untouched")
+            << QByteArray(" 5 \r\nA\r\n") << true << "a" << true << QByteArray(" 5 \r\nA\r\n");
+        QTest::newRow("removing from a missing index")
+            << QByteArray() << true << "A" << false << QByteArray();
     }
 
-    void trackWorksheets()
+    void changes()
     {
         QFETCH(QByteArray, before);
+        QFETCH(bool, removing);
         QFETCH(QString, title);
         QFETCH(bool, succeeds);
         QFETCH(QByteArray, after);
-        writeIndex(before);
-        WorksheetIndex index;
-        QCOMPARE(WorksheetIndexFile().trackWorksheets(title, &index), succeeds);
-        QCOMPARE(readIndex(), after);
-        QCOMPARE(QDir("multiple").entryList(QDir::Files).size(), after.isNull() ? 0 : 1);
-        if (succeeds)
-            QCOMPARE(index.titles, WorksheetIndexFile().load().titles);
-    }
-
-    void delWorksheet_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("succeeds");
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<QStringList>("listed");
-        QTest::newRow("second of three")
-            << indexBytes({"A", "B", "C"}) << "B" << true << QByteArray(" 2 \r\nA\r\nC\r\n")
-            << QStringList{"A", "C"};
-        QTest::newRow("last of two equal entries")
-            << indexBytes({"A", "B", "A"}) << "A" << true << indexBytes({"A", "B"})
-            << QStringList{"A", "B"};
-        QTest::newRow("only entry")
-            << indexBytes({"A"}) << "A" << true << QByteArray(" 0 \r\n") << QStringList{};
-        QTest::newRow("title not listed leaves the file untouched")
-            << QByteArray(" 5 \r\nA\r\n") << "a" << true << QByteArray(" 5 \r\nA\r\n")
-            << QStringList{"A"};
-        QTest::newRow("missing index")
-            << QByteArray() << "A" << false << QByteArray() << QStringList{"untouched"};
-    }
-
-    void delWorksheet()
-    {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, title);
-        QFETCH(bool, succeeds);
-        QFETCH(QByteArray, after);
-        QFETCH(QStringList, listed);
         writeIndex(before);
         WorksheetIndex index;
         index.titles = QStringList{"untouched"};
-        QCOMPARE(WorksheetIndexFile().delWorksheet(title, index), succeeds);
+        const WorksheetIndexFile file;
+        QCOMPARE(removing ? file.delWorksheet(title, index) : file.trackWorksheets(title, &index),
+                 succeeds);
         QCOMPARE(readIndex(), after);
-        QCOMPARE(index.titles, listed);
+        QCOMPARE(QDir("multiple").entryList(QDir::Files).size(), after.isNull() ? 0 : 1);
+        if (succeeds)
+            QCOMPARE(index.titles, file.load().titles);
+        else if (removing)
+            QCOMPARE(index.titles, QStringList{"untouched"});
     }
 
     void typedTitleWithCommaComesBackAsTyped()

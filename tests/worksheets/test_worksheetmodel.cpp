@@ -27,18 +27,6 @@ Draft withAnswer(Draft draft, int question, int answer, const QString &text)
     return draft;
 }
 
-// Every file below the working folder with its bytes, to see that nothing was written.
-QMap<QString, QByteArray> filesBelow(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(path, fileBytes(path));
-    }
-    return files;
-}
-
 } // namespace
 
 class WorksheetModelTest final : public QObject
@@ -57,7 +45,6 @@ private slots:
         QTest::addColumn<Draft>("draft");
         QTest::addColumn<QString>("message");
         const Draft complete = completeDraft(QStringLiteral("Birds"));
-        QTest::newRow("all empty gives the title message only") << Draft() << noTitle;
         Draft blanks = complete;
         blanks.title = QStringLiteral("   ");
         QTest::newRow("a title of blanks is no title") << blanks << noTitle;
@@ -86,7 +73,6 @@ private slots:
                               "show as a comma: please rewrite it before saving");
         QTest::newRow("answers of blanks are filled in")
             << withAnswer(complete, 0, 0, QStringLiteral(" ")) << QString();
-        QTest::newRow("complete") << complete << QString();
     }
 
     void checksComeInOrder()
@@ -102,17 +88,19 @@ private slots:
         }
     }
 
+    // Blanks at the start of the title are dropped, so that the catalogue finds the
+    // worksheet from its entry again; those at its end stay.
     void savedFileHoldsTheLinesAsTyped()
     {
-        Draft draft = completeDraft(QStringLiteral("Birds, Bees"));
+        Draft draft = completeDraft(QStringLiteral("  Birds, Bees "));
         draft.questions.at(0) = QStringLiteral("Salt, pepper or both?");
         draft.answers.at(1) = QStringLiteral("  Salt & Pepper ");
         draft.answers.at(2) = QString::fromUtf8("Caf\u00e9 \u20ac5");
         const WorksheetSave outcome = genWork(draft, WorksheetIndexFile());
-        QVERIFY(outcome.saved);
         QCOMPARE(outcome.message, QStringLiteral("Your worksheet has been saved."));
+        QCOMPARE(outcome.savedTitle, QStringLiteral("Birds, Bees "));
 
-        QByteArray expected = "Birds& Bees\r\n \r\nSalt& pepper or both?\r\nBird 1 of 1\r\n"
+        QByteArray expected = "Birds& Bees \r\n \r\nSalt& pepper or both?\r\nBird 1 of 1\r\n"
                               "  Salt & Pepper \r\nCaf\xe9 \x80"
                               "5\r\nBird 4 of 1\r\n1\r\n \r\n";
         for (int q = 2; q <= 10; ++q) {
@@ -121,19 +109,18 @@ private slots:
                 expected += QStringLiteral("Bird %1 of %2\r\n").arg(a).arg(q).toLatin1();
             expected += QByteArray::number((q - 1) % 4 + 1) + "\r\n \r\n";
         }
-        const QByteArray written = fileBytes("multiple/Birds& Bees.txt");
-        QCOMPARE(written.count("\r\n"), 72);
-        QCOMPARE(written, expected);
-        QCOMPARE(fileBytes(indexPath), QByteArray(" 1 \r\nBirds& Bees\r\n"));
+        QCOMPARE(fileBytes("multiple/Birds& Bees .txt"), expected);
+        QCOMPARE(fileBytes(indexPath), QByteArray(" 1 \r\nBirds& Bees \r\n"));
+        QuestionSet set;
+        QVERIFY(worksheetfile::read(WorksheetIndexFile().load().titles.at(0), set));
+        QCOMPARE(set.title, QStringLiteral("Birds, Bees "));
     }
 
     void unsafeTitlesWriteNothing_data()
     {
         QTest::addColumn<QString>("title");
-        for (const char *title :
-             {"Birds/Bees", "..\\Birds", "Birds:Bees", "Birds*", "Birds?", "\"Birds\"", "<Birds>",
-              "Birds|Bees", "Birds\tBees", ".", "..", "  ..", "track", "TRACK", " Track",
-              "Tomas Verrin", "tomas VERRIN"})
+        for (const char *title : {"Birds/Bees", "..\\Birds", "Birds:Bees", "Birds?", "Birds\tBees",
+                                  "  ..", "TRACK", "tomas VERRIN"})
             QTest::newRow(title) << QString::fromLatin1(title);
         QTest::newRow("a character the code page cannot hold") << QString::fromUtf8("Birds \u03a9");
     }
@@ -146,19 +133,17 @@ private slots:
         QVERIFY(QDir().mkdir("program") && QDir::setCurrent("program"));
         QVERIFY(writeIndex());
         QVERIFY(writeBytes("multiple/Tomas Verrin.txt", "the topic's own set"));
-        const QMap<QString, QByteArray> before = filesBelow(top);
+        const QMap<QString, QByteArray> before = snapshot(top);
         const WorksheetSave outcome = genWork(completeDraft(title), WorksheetIndexFile());
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.message, QStringLiteral("There was a problem saving your worksheet"));
-        QCOMPARE(filesBelow(top), before);
+        QCOMPARE(snapshot(top), before);
     }
 
     void textsThatTheFileCannotKeepWriteNothing_data()
     {
         QTest::addColumn<QString>("answer");
         QTest::newRow("a line end") << QStringLiteral("Two\r\nlines");
-        QTest::newRow("a tab") << QStringLiteral("Tab\there");
-        QTest::newRow("outside the code page") << QString::fromUtf8("\u4e00");
         QTest::newRow("beyond the basic plane") << QString::fromUtf8("\U0001F426");
     }
 
@@ -169,20 +154,6 @@ private slots:
         QVERIFY(checkDraft(draft).isEmpty());
         QVERIFY(!genWork(draft, WorksheetIndexFile()).saved);
         QCOMPARE(QDir("multiple").entryList(QDir::Files), QStringList{"track.txt"});
-    }
-
-    void blanksAtTheStartOfTheTitleAreDropped()
-    {
-        const WorksheetSave outcome =
-            genWork(completeDraft(QStringLiteral("  Birds ")), WorksheetIndexFile());
-        QVERIFY(outcome.saved);
-        QCOMPARE(outcome.savedTitle, QStringLiteral("Birds "));
-        QVERIFY(fileBytes("multiple/Birds .txt").startsWith("Birds \r\n \r\n"));
-        QCOMPARE(fileBytes(indexPath), indexBytes({"Birds "}));
-        // ... so that the catalogue finds the worksheet from its entry again.
-        QuestionSet set;
-        QVERIFY(worksheetfile::read(WorksheetIndexFile().load().titles.at(0), set));
-        QCOMPARE(set.title, QStringLiteral("Birds "));
     }
 
     void failedSaveLeavesTheOlderWorksheet()
@@ -224,12 +195,8 @@ private slots:
         draft.answers.at(17) = QStringLiteral("Blue, green ");
         QCOMPARE(edited->answers, draft.answers);
         QCOMPARE(edited->ticks, draft.ticks);
-    }
 
-    void editingRefusesACorrectAnswerThatIsNotOneToFour()
-    {
-        QuestionSet set = questionSetOf(completeDraft("Birds"));
-        QVERIFY(editWorksheet(set));
+        // A correct answer that is not 1 to 4 cannot be edited.
         for (const char *correct : {"0", "5", "B", ""}) {
             set.question(7).correctAnswer = QString::fromLatin1(correct);
             QVERIFY2(!editWorksheet(set), correct);
@@ -246,14 +213,11 @@ private slots:
         QTest::addColumn<bool>("next");
         QTest::addColumn<QString>("label");
         QTest::newRow("empty index") << 0 << 0 << 1 << 0 << false << false << "Page 1";
-        QTest::newRow("24 entries: one page") << 24 << 0 << 1 << 24 << false << false << "Page 1";
         QTest::newRow("25 entries: a next page") << 25 << 0 << 1 << 24 << false << true << "Page 1";
         QTest::newRow("25 entries, page 2 shows entry 25 alone")
             << 25 << 1 << 25 << 1 << true << false << "Page 2";
         QTest::newRow("48 entries end exactly on page 2")
             << 48 << 1 << 25 << 24 << true << false << "Page 2";
-        QTest::newRow("1000 entries, page 40")
-            << 1000 << 39 << 937 << 24 << true << true << "Page 40";
         QTest::newRow("1000 entries, page 41 is the last")
             << 1000 << 40 << 961 << 24 << true << false << "Page 41";
     }
