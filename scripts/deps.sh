@@ -13,8 +13,9 @@ zorvanel_build_packages=(
 )
 
 # The suite: a virtual display, pictures of what it shows, a printing server, the fuzzing
-# compiler, the package's validators, a screen reader to hear the program with, and a
-# school's file server (Samba and SSH, mounted with smbnetfs and sshfs).
+# compiler, the package's validators, a screen reader to hear the program with, a
+# school's file server (Samba and SSH, mounted with smbnetfs and sshfs), and the line
+# coverage report of scripts/coverage.sh.
 zorvanel_test_packages=(
   xvfb xauth openbox xdotool imagemagick poppler-utils
   cups cups-ipp-utils printer-driver-cups-pdf
@@ -22,6 +23,7 @@ zorvanel_test_packages=(
   lintian desktop-file-utils appstream
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca
   samba smbnetfs openssh-server openssh-client sshfs fuse3
+  gcovr
 )
 
 zorvanel_install_deps() {
