@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole suite headless: once in
-# an ordinary build and once under AddressSanitizer and UndefinedBehaviorSanitizer,
+# Installs what is missing, checks the formatting, builds, and runs the whole suite headless:
+# once in an ordinary build and once under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then fuzzes the file readers briefly. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -12,6 +12,12 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+# Every C++ file as the project's .clang-format lays it out.
+check_format() {
+  find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' |
+    xargs clang-format-14 --dry-run --Werror
+}
 
 run_suite() {
   local dir=$1; shift
@@ -53,6 +59,8 @@ fuzz_smoke() {
   return $failed
 }
 
+echo "== formatting =="
+check_format
 echo "== ordinary build =="
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== sanitizer build =="

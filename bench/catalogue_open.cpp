@@ -7,13 +7,13 @@
 
 #include "screenwatch.h"
 
-#include "frame/appcontext.h"
-#include "frame/application.h"
-#include "files/textfile.h"
-#include "shell/mainmenu.h"
-#include "shell/startup.h"
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
+#include "files/textfile.h"
+#include "frame/appcontext.h"
+#include "frame/application.h"
+#include "shell/mainmenu.h"
+#include "shell/startup.h"
 #include "worksheets/cataloguescreen.h"
 #include "worksheets/worksheetindex.h"
 

@@ -4,12 +4,12 @@
 //
 //   bench_logo_soak [--ticks N] [--content DIR]
 
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
 #include "frame/appcontext.h"
 #include "frame/application.h"
 #include "shell/mainmenu.h"
 #include "shell/startup.h"
-#include "controls/buttonarray.h"
-#include "controls/buttonlabel.h"
 #include "viewers/notesviewer.h"
 
 #include "resident.h"

@@ -1,7 +1,7 @@
 // The program's own start-up, up to the main menu's first paint.
+#include "firstpaint.h"
 #include "frame/appcontext.h"
 #include "frame/application.h"
-#include "firstpaint.h"
 #include "shell/mainmenu.h"
 #include "shell/startup.h"
 

@@ -4,9 +4,9 @@
 //
 //   bench_metafile_render [--runs N] SCREEN_PAGE.wmf PAPER_PAGE.wmf
 
+#include "look/fonts.h"
 #include "pictures/wmf/metafile.h"
 #include "pictures/wmf/metafileplayer.h"
-#include "look/fonts.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -68,8 +68,8 @@ void time(const char *what, int runs, const std::function<MetafilePlayer::Result
         ms.push_back(clock.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("%-30s min %7.2f ms  median %7.2f ms  max %7.2f ms  (%d runs, %d records)\n",
-                what, ms.front(), ms[ms.size() / 2], ms.back(), runs, result.played);
+    std::printf("%-30s min %7.2f ms  median %7.2f ms  max %7.2f ms  (%d runs, %d records)\n", what,
+                ms.front(), ms[ms.size() / 2], ms.back(), runs, result.played);
 }
 
 } // namespace

@@ -6,13 +6,13 @@
 
 #include "screenwatch.h"
 
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
+#include "controls/readablepicture.h"
 #include "frame/appcontext.h"
 #include "frame/application.h"
 #include "shell/mainmenu.h"
 #include "shell/startup.h"
-#include "controls/buttonarray.h"
-#include "controls/buttonlabel.h"
-#include "controls/readablepicture.h"
 #include "viewers/guideviewer.h"
 #include "viewers/notesviewer.h"
 

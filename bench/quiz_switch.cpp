@@ -7,6 +7,8 @@
 
 #include "screenwatch.h"
 
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
 #include "frame/appcontext.h"
 #include "frame/application.h"
 #include "quiz/quizscreen.h"
@@ -14,8 +16,6 @@
 #include "shell/mainmenu.h"
 #include "shell/startup.h"
 #include "shell/topichub.h"
-#include "controls/buttonarray.h"
-#include "controls/buttonlabel.h"
 
 #include <QApplication>
 #include <QRadioButton>

@@ -4,9 +4,9 @@
 // the painter as it found it, and reports the same records whatever the box.
 #include "fuzzsupport.h"
 
+#include "look/fonts.h"
 #include "pictures/wmf/metafile.h"
 #include "pictures/wmf/metafileplayer.h"
-#include "look/fonts.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -40,7 +40,8 @@ inline void requireSoundVerdict(const importrules::Verdict &verdict)
     };
     requireSound(verdict.text, verdict.textRewrite, WorksheetDraft::questionLength);
     for (int i = 0; i < WorksheetDraft::answersPerQuestion; ++i)
-        requireSound(verdict.answers.at(i), verdict.answerRewrites.at(i), WorksheetDraft::answerLength);
+        requireSound(verdict.answers.at(i), verdict.answerRewrites.at(i),
+                     WorksheetDraft::answerLength);
     FUZZ_REQUIRE(marked == (verdict.outcome == importrules::Outcome::ToRewrite));
     FUZZ_REQUIRE(!marked || !verdict.reason.isEmpty());
 }

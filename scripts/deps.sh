@@ -19,7 +19,7 @@ zorvanel_build_packages=(
 zorvanel_test_packages=(
   xvfb xauth openbox xdotool imagemagick poppler-utils
   cups cups-ipp-utils printer-driver-cups-pdf
-  clang-14 libfuzzer-14-dev libclang-rt-14-dev
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev clang-format-14
   lintian desktop-file-utils appstream
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca
   samba smbnetfs openssh-server openssh-client sshfs fuse3

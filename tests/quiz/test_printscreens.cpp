@@ -4,6 +4,7 @@
 #include "frame/application.h"
 #include "pictures/picture.h"
 #include "printer/printerdevice.h"
+#include "printing/pdfdevice.h"
 #include "printing/printsurface.h"
 #include "pupil.h"
 
@@ -152,7 +153,7 @@ private slots:
         QVERIFY(page.isMetafile());
         WorkingFolder folder;
         const QString pdf = QDir::currentPath() + QStringLiteral("/page.pdf");
-        std::unique_ptr<PrintDevice> device = PrinterDevice::pdfFile(pdf);
+        std::unique_ptr<PrintDevice> device = PdfDevice::file(pdf);
         PrintSurface surface(*device);
         surface.picture(page, {0, 0});
         QVERIFY(surface.endDoc());

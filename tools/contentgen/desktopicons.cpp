@@ -16,7 +16,8 @@ QImage iconAt(int size)
 {
     const QImage drawn = drawAppIcon();
     const int whole = (size + drawn.width() - 1) / drawn.width();
-    const QImage grown = drawn.scaled(drawn.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage grown =
+        drawn.scaled(drawn.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (grown.width() == size)
         return grown;
     return grown.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -21,7 +21,8 @@ int main(int argc, char **argv)
     const bool preview = args.size() == 3 && args.at(1) == QLatin1String("--preview");
     const bool icons = args.size() == 4 && args.at(1) == QLatin1String("--icons");
     if (args.size() != 2 && !preview && !icons) {
-        err << "usage: contentgen OUTDIR | contentgen --preview PNGDIR | contentgen --icons NAME DIR\n";
+        err << "usage: contentgen OUTDIR | contentgen --preview PNGDIR | contentgen --icons NAME "
+               "DIR\n";
         return 2;
     }
     QString error;

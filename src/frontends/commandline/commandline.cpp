@@ -3,11 +3,11 @@
 #include "exchange/importreport.h"
 #include "exchange/worksheetexport.h"
 #include "exchange/worksheetimport.h"
-#include "printer/printerdevice.h"
-#include "printing/printsurface.h"
 #include "files/commas.h"
-#include "quiz/questionset.h"
+#include "printing/pdfdevice.h"
+#include "printing/printsurface.h"
 #include "printouts/worksheetprintout.h"
+#include "quiz/questionset.h"
 #include "texts/publisher.h"
 #include "worksheets/worksheetfile.h"
 #include "worksheets/worksheetindex.h"
@@ -153,14 +153,13 @@ int Run::printToPdf(const QString &title, const QString &file, bool answerKey)
     QuestionSet set;
     if (const QString reason = readWorksheet(title, set); !reason.isEmpty())
         return fail(reason);
-    const std::unique_ptr<PrintDevice> device = PrinterDevice::pdfFile(fromStartFolder(file));
+    const std::unique_ptr<PrintDevice> device = PdfDevice::file(fromStartFolder(file));
     PrintSurface surface(*device);
     const WorksheetCopy copy = answerKey ? WorksheetCopy::AnswerKey : WorksheetCopy::Worksheet;
     const bool printed = printCopy(surface, copy, set);
     if (!printed)
         return fail(QStringLiteral("%1 could not be written.").arg(file));
-    m_out << QStringLiteral("Wrote the %1 of \"%2\" to %3.")
-                 .arg(copyName(copy), title, file)
+    m_out << QStringLiteral("Wrote the %1 of \"%2\" to %3.").arg(copyName(copy), title, file)
           << Qt::endl;
     return Done;
 }

@@ -34,8 +34,8 @@ QString native(const QString &path)
 Preparation failure(const QString &problem)
 {
     Preparation result;
-    result.problem = problem + QStringLiteral(
-        " Choose a folder that you can write to with ZORVANEL_WORKSHEETS, or ask your technician.");
+    result.problem = problem + QStringLiteral(" Choose a folder that you can write to with "
+                                              "ZORVANEL_WORKSHEETS, or ask your technician.");
     return result;
 }
 
@@ -56,12 +56,12 @@ Link ensureLink(const QString &target, const QString &link)
         return Link::Made;
     if (!info.isSymLink() && info.exists())
         return Link::UsersOwn;
-    const QString fresh =
-        link + QStringLiteral(".new-%1").arg(QCoreApplication::applicationPid());
+    const QString fresh = link + QStringLiteral(".new-%1").arg(QCoreApplication::applicationPid());
     QFile::remove(fresh);
     if (!QFile::link(target, fresh))
         return Link::Failed;
-    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(link).constData()) != 0) {
+    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(link).constData()) !=
+        0) {
         QFile::remove(fresh);
         return Link::Failed;
     }
@@ -95,8 +95,8 @@ bool createIndex(const QString &path, const QByteArray &bytes)
 
 Preparation contentMissing(const QString &contentDir)
 {
-    return failure(QStringLiteral("Zorvanel's installed content is missing from %1.")
-                       .arg(native(contentDir)));
+    return failure(
+        QStringLiteral("Zorvanel's installed content is missing from %1.").arg(native(contentDir)));
 }
 
 // The topic's own sets follow the installed copy; the index is made once.
@@ -166,7 +166,8 @@ Preparation prepare(const QString &contentDir, const QString &workDir, const QSt
         return cannotWrite(own);
     if (!QDir().mkpath(workDir)) {
         Preparation result;
-        result.problem = QStringLiteral("Zorvanel cannot create its folder %1.").arg(native(workDir));
+        result.problem =
+            QStringLiteral("Zorvanel cannot create its folder %1.").arg(native(workDir));
         return result;
     }
 

@@ -1,6 +1,6 @@
+#include "commandline/commandline.h"
 #include "frame/appcontext.h"
 #include "frame/application.h"
-#include "commandline/commandline.h"
 #include "shell/startup.h"
 
 #include <QApplication>

@@ -153,8 +153,7 @@ bool SharedLock::tryTake()
 {
     // smbnetfs may lose the answer to a rename that was done, when it reconnects: our own
     // hold in the lock says that it was.
-    if (!renamePath(m_staging, m_lock) &&
-        !(isGone(m_staging) && exists(m_lock + u'/' + m_token)))
+    if (!renamePath(m_staging, m_lock) && !(isGone(m_staging) && exists(m_lock + u'/' + m_token)))
         return false;
     m_held = true;
     m_heldFor.start();

@@ -196,7 +196,8 @@ enum class Commit { Done, Refused, Failed };
 Commit commitWhole(QSaveFile &file, const QString &target, const QString &aside)
 {
     const auto renamed = [](const QString &from, const QString &to) {
-        return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+        return std::rename(QFile::encodeName(from).constData(),
+                           QFile::encodeName(to).constData()) == 0;
     };
     // Synced first, the new file takes the name soon after the old one has left it.
     if (!aside.isEmpty() && ::fsync(file.handle()) != 0)
@@ -228,10 +229,10 @@ bool writeTextLines(const QString &path, const QStringList &lines, QString *erro
         bytes += "\r\n";
     }
     const QString target = resolveContentPath(path);
-    const QString aside =
-        replacedInSteps(target)
-            ? target + QStringLiteral(".old-%1").arg(QRandomGenerator::global()->generate64(), 0, 16)
-            : QString();
+    const QString aside = replacedInSteps(target)
+                              ? target + QStringLiteral(".old-%1").arg(
+                                             QRandomGenerator::global()->generate64(), 0, 16)
+                              : QString();
     QString problem = QStringLiteral("no time was left to write it");
     while (!replaceBy.hasExpired()) {
         QSaveFile file(target);

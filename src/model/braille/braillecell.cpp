@@ -114,8 +114,7 @@ QList<Cell> wordCells(const QString &word)
 QRectF wordArea(int length)
 {
     const QPointF first = wordCellOrigin(length, 0);
-    return QRectF(first.x() - dotPitch, first.y() - dotPitch, 720.0 * length,
-                  dotPitch * 4);
+    return QRectF(first.x() - dotPitch, first.y() - dotPitch, 720.0 * length, dotPitch * 4);
 }
 
 } // namespace braille

@@ -197,9 +197,11 @@ Reading read(const QString &text)
             // A blank line inside an answer block splits it into two of these.
             question.text = restoreEscapes(source);
             if (open >= 0)
-                question.problem = QStringLiteral("its answer block is opened with \"{\" and never closed");
+                question.problem =
+                    QStringLiteral("its answer block is opened with \"{\" and never closed");
             else if (close >= 0)
-                question.problem = QStringLiteral("its answer block is closed with \"}\" but never opened");
+                question.problem =
+                    QStringLiteral("its answer block is closed with \"}\" but never opened");
             reading.questions.append(question);
             continue;
         }
@@ -209,8 +211,8 @@ Reading read(const QString &text)
             block.truncate(general);
         const QString before = source.left(open).trimmed();
         const QString after = source.mid(close + 1).trimmed();
-        question.text = restoreEscapes(after.isEmpty() ? before
-                                                       : before + QStringLiteral(" _____ ") + after);
+        question.text =
+            restoreEscapes(after.isEmpty() ? before : before + QStringLiteral(" _____ ") + after);
         question.kind = kindOf(block);
         if (question.kind == Kind::MultipleChoice || question.kind == Kind::ShortAnswer)
             question.answers = choices(block, question.format);

@@ -62,9 +62,12 @@ QString fromCodePoint(uint code)
 QString namedCharacter(const QString &name)
 {
     static QHash<QString, QString> known = {
-        {QStringLiteral("amp"), QStringLiteral("&")},   {QStringLiteral("lt"), QStringLiteral("<")},
-        {QStringLiteral("gt"), QStringLiteral(">")},    {QStringLiteral("quot"), QStringLiteral("\"")},
-        {QStringLiteral("apos"), QStringLiteral("'")}, {QStringLiteral("nbsp"), QStringLiteral("\u00A0")},
+        {QStringLiteral("amp"), QStringLiteral("&")},
+        {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},
+        {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("apos"), QStringLiteral("'")},
+        {QStringLiteral("nbsp"), QStringLiteral("\u00A0")},
     };
     if (const auto found = known.constFind(name); found != known.constEnd())
         return *found;
@@ -217,9 +220,11 @@ Reading read(const QString &html)
             break;
         }
         i = found.next;
-        if (!found.end && (found.name == QLatin1String("script") || found.name == QLatin1String("style"))) {
+        if (!found.end &&
+            (found.name == QLatin1String("script") || found.name == QLatin1String("style"))) {
             // Their content is never shown.
-            const qsizetype end = html.indexOf(QLatin1String("</") + found.name, i, Qt::CaseInsensitive);
+            const qsizetype end =
+                html.indexOf(QLatin1String("</") + found.name, i, Qt::CaseInsensitive);
             const qsizetype close = end < 0 ? -1 : html.indexOf(u'>', end);
             if (close < 0) {
                 lose(Loss::UnclosedTag);

@@ -12,16 +12,18 @@ QString leftOverLine(int count, int toRewrite, LeftOver leftOver)
 {
     const bool wizard = leftOver == LeftOver::OpenInWizard;
     if (toRewrite == 0)
-        return QStringLiteral("%1 left over, too few for a worksheet of ten: ").arg(questions(count)) +
+        return QStringLiteral("%1 left over, too few for a worksheet of ten: ")
+                   .arg(questions(count)) +
                (wizard ? QStringLiteral("they open in the wizard for you to finish.")
                        : QStringLiteral("not saved."));
     const QString rewrite = toRewrite == 1 ? QStringLiteral("1 of them needs")
                                            : QStringLiteral("%1 of them need").arg(toRewrite);
-    return wizard ? QStringLiteral("%1 left over: they open in the wizard, ten at a time, for you "
-                                   "to finish, and %2 rewriting in the boxes marked.")
-                        .arg(questions(count), rewrite)
-                  : QStringLiteral("%1 left over, not saved: %2 rewriting to fit the wizard's boxes.")
-                        .arg(questions(count), rewrite);
+    return wizard
+               ? QStringLiteral("%1 left over: they open in the wizard, ten at a time, for you "
+                                "to finish, and %2 rewriting in the boxes marked.")
+                     .arg(questions(count), rewrite)
+               : QStringLiteral("%1 left over, not saved: %2 rewriting to fit the wizard's boxes.")
+                     .arg(questions(count), rewrite);
 }
 
 // A question by its name or first words, and its line when the file gives one.

@@ -66,8 +66,9 @@ QString answersProblem(const exchange::Question &question, int *correct, bool *n
         }
     }
     if (full != 1)
-        return full == 0 ? QStringLiteral("no answer is right")
-                         : QStringLiteral("%1 answers are right, and a worksheet has one").arg(full);
+        return full == 0
+                   ? QStringLiteral("no answer is right")
+                   : QStringLiteral("%1 answers are right, and a worksheet has one").arg(full);
     return {};
 }
 
@@ -96,7 +97,8 @@ bool isWord(const QString &word)
 {
     const auto joiner = [](QChar c) { return QStringLiteral("'\u2019-").contains(c); };
     return word.size() >= 2 && word.front().isLetter() && word.back().isLetter() &&
-           std::all_of(word.begin(), word.end(), [&](QChar c) { return c.isLetter() || joiner(c); });
+           std::all_of(word.begin(), word.end(),
+                       [&](QChar c) { return c.isLetter() || joiner(c); });
 }
 
 // "&" between two words of prose, "salt & pepper" or "“Romeo & Juliet”": the one place
@@ -156,18 +158,22 @@ Judged judgeText(const QString &what, QString &text, const QString &lost, int li
             prose = joinsWords(text, at);
         if (prose) {
             text.replace(QStringLiteral(" & "), QStringLiteral(" and "));
-            notes << QStringLiteral("\"&\" became \"and\", since a worksheet file reads it as a comma");
+            notes << QStringLiteral(
+                "\"&\" became \"and\", since a worksheet file reads it as a comma");
         } else {
             judged.rewrite = BoxMark::Ampersand;
             judged.rewriteReason =
                 QStringLiteral("\"&\" in %1 would read as a comma, and \"and\" could change "
-                               "what it means").arg(what);
+                               "what it means")
+                    .arg(what);
         }
     }
     if (text.size() > limit && judged.rewrite == BoxMark::None) {
         judged.rewrite = BoxMark::TooLong;
         judged.rewriteReason = QStringLiteral("%1 has %2 characters, and the wizard's box holds %3")
-                                   .arg(what).arg(text.size()).arg(limit);
+                                   .arg(what)
+                                   .arg(text.size())
+                                   .arg(limit);
     }
     return judged;
 }
@@ -207,7 +213,8 @@ Verdict judge(const exchange::Question &question)
         return verdict;
     }
     if (question.kind == exchange::Kind::Other) {
-        verdict.reason = QStringLiteral("it is a question of the kind \"%1\"").arg(question.otherKind);
+        verdict.reason =
+            QStringLiteral("it is a question of the kind \"%1\"").arg(question.otherKind);
         return verdict;
     }
     if (question.kind != exchange::Kind::MultipleChoice) {
@@ -228,9 +235,9 @@ Verdict judge(const exchange::Question &question)
     for (int i = 0; i < WorksheetDraft::answersPerQuestion; ++i) {
         const exchange::Answer &answer = question.answers.at(i);
         verdict.answers.at(i) = plainText(answer.text, answer.format, &lost);
-        judged.at(i + 1) = judgeText(QStringLiteral("answer %1").arg(QChar(u'A' + i)),
-                                     verdict.answers.at(i), lost, WorksheetDraft::answerLength,
-                                     verdict.notes);
+        judged.at(i + 1) =
+            judgeText(QStringLiteral("answer %1").arg(QChar(u'A' + i)), verdict.answers.at(i), lost,
+                      WorksheetDraft::answerLength, verdict.notes);
         verdict.answerRewrites.at(i) = judged.at(i + 1).rewrite;
     }
     verdict.textRewrite = judged.at(0).rewrite;

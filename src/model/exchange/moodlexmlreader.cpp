@@ -39,8 +39,9 @@ QString wordsOf(QXmlStreamReader &xml, QString *problem)
             text += xml.text();
         } else if (token == QXmlStreamReader::StartElement) {
             if (problem->isEmpty())
-                *problem = QStringLiteral("its text holds the XML element <%1>, where only words belong")
-                               .arg(xml.name());
+                *problem =
+                    QStringLiteral("its text holds the XML element <%1>, where only words belong")
+                        .arg(xml.name());
             xml.skipCurrentElement();
         } else if (token == QXmlStreamReader::EndElement) {
             break;
@@ -131,7 +132,8 @@ Reading read(QIODevice &device)
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::DTD) {
-            reading.problem = QStringLiteral("The file declares a document type, which a question file never needs.");
+            reading.problem = QStringLiteral(
+                "The file declares a document type, which a question file never needs.");
             break;
         }
         if (token != QXmlStreamReader::StartElement)
@@ -151,10 +153,11 @@ Reading read(QIODevice &device)
         }
     }
     if (reading.problem.isEmpty() && xml.hasError())
-        reading.problem = QStringLiteral("The file is not well-formed XML (line %1, column %2: %3).")
-                              .arg(xml.lineNumber())
-                              .arg(xml.columnNumber())
-                              .arg(xml.errorString());
+        reading.problem =
+            QStringLiteral("The file is not well-formed XML (line %1, column %2: %3).")
+                .arg(xml.lineNumber())
+                .arg(xml.columnNumber())
+                .arg(xml.errorString());
     if (reading.problem.isEmpty() && !inQuiz)
         reading.problem = QStringLiteral("The file holds no quiz of questions.");
     if (!reading.problem.isEmpty())

@@ -8,7 +8,7 @@
 namespace exchange {
 
 enum class Kind {
-    MultipleChoice, // one right answer among others
+    MultipleChoice,   // one right answer among others
     MultipleResponse, // choices of which several may be right
     TrueFalse,
     ShortAnswer,
@@ -36,8 +36,8 @@ struct Question
     Kind kind = Kind::Description;
     QString otherKind; // the file's own name for a kind of Other
     QList<Answer> answers;
-    int line = 0;     // where it starts in its file, for the teacher to find it
-    QString problem;  // why it cannot be read, when the file around it can
+    int line = 0;    // where it starts in its file, for the teacher to find it
+    QString problem; // why it cannot be read, when the file around it can
 };
 
 } // namespace exchange

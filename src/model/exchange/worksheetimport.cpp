@@ -2,8 +2,8 @@
 
 #include "exchange/importrules.h"
 #include "exchange/questionfile.h"
-#include "files/contentpath.h"
 #include "files/commas.h"
+#include "files/contentpath.h"
 #include "worksheets/worksheetfile.h"
 #include "worksheets/worksheetindex.h"
 

@@ -28,10 +28,10 @@ struct Mention
 
 struct Report
 {
-    QList<Saved> saved;        // in the order they were saved
-    QList<Mention> skipped;    // in file order
-    QList<Mention> toRewrite;  // questions that fit once the teacher rewrites a text
-    QStringList notes;         // changes made on the way, each with its question
+    QList<Saved> saved;       // in the order they were saved
+    QList<Mention> skipped;   // in file order
+    QList<Mention> toRewrite; // questions that fit once the teacher rewrites a text
+    QStringList notes;        // changes made on the way, each with its question
     // The questions left over, too few for a last worksheet or to be rewritten, in file
     // order; the wizard takes them ten at a time, with the texts to rewrite marked.
     int leftOver = 0;

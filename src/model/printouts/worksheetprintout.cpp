@@ -1,9 +1,9 @@
 #include "printouts/worksheetprintout.h"
 
 #include "printing/printsurface.h"
-#include "texts/publisher.h"
 #include "quiz/questionset.h"
 #include "texts/numbertext.h"
+#include "texts/publisher.h"
 
 #include <QStringList>
 
@@ -118,9 +118,8 @@ QString answerLetters(const QuestionSet &set)
 
 bool printCopy(PrintSurface &surface, WorksheetCopy copy, const QuestionSet &set)
 {
-    return copy == WorksheetCopy::AnswerKey
-               ? printAnswerKey(surface, set)
-               : printWorksheet(surface, publisher::programName, set);
+    return copy == WorksheetCopy::AnswerKey ? printAnswerKey(surface, set)
+                                            : printWorksheet(surface, publisher::programName, set);
 }
 
 QString copyName(WorksheetCopy copy)

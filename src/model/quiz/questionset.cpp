@@ -1,8 +1,8 @@
 #include "quiz/questionset.h"
 
+#include "files/commas.h"
 #include "files/contentpath.h"
 #include "files/textfile.h"
-#include "files/commas.h"
 
 #include <QFile>
 #include <QThread>

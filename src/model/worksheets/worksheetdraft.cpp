@@ -1,7 +1,7 @@
 #include "worksheets/worksheetdraft.h"
 
-#include "files/textfile.h"
 #include "files/commas.h"
+#include "files/textfile.h"
 #include "texts/numbertext.h"
 #include "worksheets/worksheetfile.h"
 #include "worksheets/worksheetindex.h"
@@ -18,9 +18,10 @@ QString aboutQuestion(const char *message, int question)
 // A box the teacher must still rewrite, as they are told it.
 QString aboutMark(const BoxMark &mark, const QString &box)
 {
-    const QString why = mark.why == BoxMark::TooLong
-                            ? QStringLiteral(" was too long for its box")
-                            : QStringLiteral(" holds an \"&\" that a worksheet would show as a comma");
+    const QString why =
+        mark.why == BoxMark::TooLong
+            ? QStringLiteral(" was too long for its box")
+            : QStringLiteral(" holds an \"&\" that a worksheet would show as a comma");
     return box + why + QStringLiteral(": please rewrite it before saving");
 }
 

@@ -2,8 +2,8 @@
 
 #include "braille/braillecell.h"
 #include "controls/focusmark.h"
-#include "look/palette.h"
 #include "controls/place.h"
+#include "look/palette.h"
 
 #include <QPainter>
 

@@ -1,8 +1,5 @@
 #include "braille/cipherscreen.h"
 
-#include "frame/screenhost.h"
-#include "frame/screens.h"
-#include "frame/services.h"
 #include "braille/braillecell.h"
 #include "braille/brailleword.h"
 #include "braille/cipherwords.h"
@@ -11,6 +8,9 @@
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
 #include "controls/controls.h"
+#include "frame/screenhost.h"
+#include "frame/screens.h"
+#include "frame/services.h"
 #include "look/fonts.h"
 #include "look/palette.h"
 

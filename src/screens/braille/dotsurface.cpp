@@ -1,7 +1,7 @@
 #include "braille/dotsurface.h"
 
-#include "look/palette.h"
 #include "controls/place.h"
+#include "look/palette.h"
 #include "look/twips.h"
 
 #include <QPainter>

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-
 namespace {
 bool isActivation(int key)
 {

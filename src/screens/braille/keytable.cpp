@@ -4,9 +4,9 @@
 #include "controls/accessiblefactory.h"
 #include "controls/controls.h"
 #include "controls/focusmark.h"
+#include "controls/place.h"
 #include "look/fonts.h"
 #include "look/palette.h"
-#include "controls/place.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,14 +1,14 @@
 #include "braille/timelinescreen.h"
 
-#include "frame/screenhost.h"
-#include "frame/screens.h"
 #include "braille/eventlabel.h"
-#include "controls/place.h"
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
 #include "controls/controls.h"
-#include "look/fonts.h"
 #include "controls/linecontrol.h"
+#include "controls/place.h"
+#include "frame/screenhost.h"
+#include "frame/screens.h"
+#include "look/fonts.h"
 #include "look/palette.h"
 #include "look/twips.h"
 

@@ -1,9 +1,9 @@
 #include "controls/buttonarray.h"
 
 #include "controls/buttonlabel.h"
-#include "look/fonts.h"
 #include "controls/hoverhighlight.h"
 #include "controls/place.h"
+#include "look/fonts.h"
 
 ButtonArray::ButtonArray(QWidget *client, const QString &name, bool highlightOnLabel)
     : QObject(client), m_client(client), m_name(name),

@@ -1,9 +1,9 @@
 #include "controls/controls.h"
 
 #include "controls/accessiblefactory.h"
+#include "controls/place.h"
 #include "look/fonts.h"
 #include "look/palette.h"
-#include "controls/place.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -24,7 +24,8 @@ void paint(QPainter &painter, const QRect &control, const QColor &mark, const QC
     frame.setJoinStyle(Qt::MiterJoin);
     painter.setPen(frame);
     const int inset = 1 + width / 2;
-    painter.drawRect(control.adjusted(inset, inset, -inset - (width % 2 ? 1 : 0), -inset - (width % 2 ? 1 : 0)));
+    painter.drawRect(
+        control.adjusted(inset, inset, -inset - (width % 2 ? 1 : 0), -inset - (width % 2 ? 1 : 0)));
     painter.restore();
 }
 

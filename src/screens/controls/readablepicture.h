@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pictures/textcaret.h"
 #include "controls/pictureview.h"
+#include "pictures/textcaret.h"
 
 // A page drawn as a picture that the keyboard and a screen reader read as a document. It
 // takes the focus by Tab (a click leaves the focus where it was), and its words in reading

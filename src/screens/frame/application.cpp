@@ -1,12 +1,12 @@
 #include "frame/application.h"
 
 #include "controls/controlgroup.h"
-#include "look/fonts.h"
 #include "controls/pictureview.h"
 #include "controls/readablepicture.h"
-#include "frame/screen.h"
-#include "look/twips.h"
 #include "controls/zoomstyle.h"
+#include "frame/screen.h"
+#include "look/fonts.h"
+#include "look/twips.h"
 
 #include <QAccessible>
 #include <QApplication>

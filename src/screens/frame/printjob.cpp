@@ -1,10 +1,10 @@
 #include "frame/printjob.h"
 
-#include "frame/screenhost.h"
+#include "controls/waitcursor.h"
 #include "frame/dialogs.h"
+#include "frame/screenhost.h"
 #include "frame/services.h"
 #include "printing/printsurface.h"
-#include "controls/waitcursor.h"
 
 namespace {
 enum class Outcome { Printed, Failed, Cancelled };

@@ -1,12 +1,12 @@
 #include "frame/screen.h"
 
-#include "frame/backdrop.h"
-#include "frame/screenhost.h"
 #include "controls/accessiblefactory.h"
 #include "controls/announcement.h"
+#include "controls/pictureview.h"
+#include "frame/backdrop.h"
+#include "frame/screenhost.h"
 #include "look/fonts.h"
 #include "look/palette.h"
-#include "controls/pictureview.h"
 #include "look/twips.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,7 @@
 #include "frame/services.h"
 
 #include "printer/printerdevice.h"
+#include "printing/pdfdevice.h"
 
 #include <QCoreApplication>
 
@@ -11,7 +12,7 @@ Services Services::real()
     services.webLink = std::make_unique<DesktopWebLink>();
     services.quit = [](int status) { QCoreApplication::exit(status); };
     services.printer = &PrinterDevice::defaultPrinter;
-    services.pdfFile = &PrinterDevice::pdfFile;
+    services.pdfFile = &PdfDevice::file;
     services.random = std::make_unique<ClockRandomSource>();
     return services;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "printing/printdevice.h"
 #include "desktop/randomsource.h"
 #include "desktop/weblink.h"
 #include "frame/dialogs.h"
+#include "printing/printdevice.h"
 
 #include <functional>
 #include <memory>

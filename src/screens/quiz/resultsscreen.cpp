@@ -1,19 +1,19 @@
 #include "quiz/resultsscreen.h"
 
-#include "frame/screenhost.h"
-#include "frame/screens.h"
-#include "printouts/certificateprintout.h"
-#include "quiz/scoretext.h"
-#include "quiz/wronganswersscreen.h"
-#include "controls/place.h"
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
 #include "controls/controls.h"
+#include "controls/pictureview.h"
+#include "controls/place.h"
+#include "frame/printjob.h"
+#include "frame/screenhost.h"
+#include "frame/screens.h"
 #include "look/fonts.h"
 #include "look/palette.h"
-#include "controls/pictureview.h"
-#include "frame/printjob.h"
 #include "look/twips.h"
+#include "printouts/certificateprintout.h"
+#include "quiz/scoretext.h"
+#include "quiz/wronganswersscreen.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -96,8 +96,8 @@ void ResultsScreen::showScore(int score, int outOf, const QString &heading)
     if (praise == Praise::FullMarks) {
         m_tryAgain->hide();
         action->show();
-        m_banner->setText(scoreMessage(QStringLiteral("Excellent work. You have scored"), score,
-                                       outOf));
+        m_banner->setText(
+            scoreMessage(QStringLiteral("Excellent work. You have scored"), score, outOf));
         action->setText(QStringLiteral("Print Certificate"));
         m_name->show();
         m_nameInstruction->show();

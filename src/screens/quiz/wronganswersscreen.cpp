@@ -1,13 +1,13 @@
 #include "quiz/wronganswersscreen.h"
 
-#include "frame/screenhost.h"
-#include "frame/screens.h"
-#include "quiz/resultsscreen.h"
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
 #include "controls/controls.h"
+#include "frame/screenhost.h"
+#include "frame/screens.h"
 #include "look/fonts.h"
 #include "look/palette.h"
+#include "quiz/resultsscreen.h"
 
 #include <QLabel>
 
@@ -24,8 +24,7 @@ QLabel *blackLabel(QWidget *parent, const QString &name, const QString &text, co
 }
 } // namespace
 
-WrongAnswersScreen::WrongAnswersScreen(ScreenHost &host)
-    : Screen(host, QStringLiteral("Wrong"))
+WrongAnswersScreen::WrongAnswersScreen(ScreenHost &host) : Screen(host, QStringLiteral("Wrong"))
 {
     m_title = blackLabel(client(), QStringLiteral("Label6"), QString(), {0, 120, 12000, 540}, 20.25,
                          colours::commandText, Qt::AlignHCenter);

@@ -1,17 +1,17 @@
 #include "shell/closingscreen.h"
 
+#include "controls/controls.h"
+#include "controls/pictureview.h"
+#include "files/contentpath.h"
+#include "frame/backdrop.h"
 #include "frame/screenhost.h"
 #include "frame/screens.h"
 #include "frame/services.h"
-#include "frame/backdrop.h"
-#include "files/contentpath.h"
-#include "shell/mainmenu.h"
-#include "texts/publisher.h"
-#include "controls/controls.h"
 #include "look/fonts.h"
 #include "look/palette.h"
-#include "controls/pictureview.h"
 #include "look/twips.h"
+#include "shell/mainmenu.h"
+#include "texts/publisher.h"
 
 #include <QPushButton>
 
@@ -39,8 +39,7 @@ ClosingScreen::ClosingScreen(ScreenHost &host) : Screen(host, QStringLiteral("Ti
     // Escape never ends the program: it goes back, as Cancel does.
     setEscapeCommand(m_cancelButton);
     setSpokenHeading(QStringLiteral("Exit"));
-    connect(m_exitButton, &QPushButton::clicked, this,
-            [this] { this->host().services().quit(0); });
+    connect(m_exitButton, &QPushButton::clicked, this, [this] { this->host().services().quit(0); });
 }
 
 void ClosingScreen::load()

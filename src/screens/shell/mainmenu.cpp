@@ -1,23 +1,23 @@
 #include "shell/mainmenu.h"
 
-#include "frame/screenhost.h"
-#include "frame/appstate.h"
-#include "frame/screens.h"
-#include "frame/services.h"
-#include "shell/closingscreen.h"
-#include "texts/publisher.h"
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
 #include "controls/controls.h"
+#include "controls/pictureview.h"
+#include "frame/appstate.h"
+#include "frame/screenhost.h"
+#include "frame/screens.h"
+#include "frame/services.h"
 #include "look/fonts.h"
 #include "look/palette.h"
-#include "controls/pictureview.h"
+#include "shell/closingscreen.h"
 #include "shell/topichub.h"
+#include "texts/publisher.h"
 #include "viewers/guideviewer.h"
-#include "worksheets/cataloguescreen.h"
-#include "worksheets/wizardscreen.h"
 #include "viewers/notesviewer.h"
 #include "viewers/viewerpages.h"
+#include "worksheets/cataloguescreen.h"
+#include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QLabel>
@@ -89,9 +89,8 @@ MainMenu::MainMenu(ScreenHost &host) : Screen(host, QStringLiteral("intro0"))
     using namespace controls;
     buildEntries();
     const QFont optionFont = fonts::screenFont(fonts::tahoma, 9.75, true);
-    m_heading = textLabel(client(), QStringLiteral("Label1"), heading,
-                          {0, 120, 12000, 900}, fonts::screenFont(fonts::tahoma, 32.25, true),
-                          colours::commandText);
+    m_heading = textLabel(client(), QStringLiteral("Label1"), heading, {0, 120, 12000, 900},
+                          fonts::screenFont(fonts::tahoma, 32.25, true), colours::commandText);
     textLabel(client(), QStringLiteral("Label3"), publisher::menuFooter, {120, 8220, 4320, 315},
               fonts::screenFont(fonts::tahoma, 9.75), colours::commandText);
 
@@ -108,8 +107,7 @@ MainMenu::MainMenu(ScreenHost &host) : Screen(host, QStringLiteral("intro0"))
     m_soundOff = optionButton(client(), QStringLiteral("Option2"), QStringLiteral("Sound Off"),
                               {10440, 480, 1455, 255}, optionFont, colours::commandText);
     connect(m_soundOn, &QRadioButton::clicked, this, [this] { this->host().state().soundOn = 1; });
-    connect(m_soundOff, &QRadioButton::clicked, this,
-            [this] { this->host().state().soundOn = 0; });
+    connect(m_soundOff, &QRadioButton::clicked, this, [this] { this->host().state().soundOn = 0; });
 
     m_indexTimer.setInterval(1);
     m_indexTimer.setSingleShot(true);

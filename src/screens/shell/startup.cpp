@@ -1,8 +1,8 @@
 #include "shell/startup.h"
 
+#include "files/contentpath.h"
 #include "frame/appcontext.h"
 #include "frame/dialogs.h"
-#include "files/contentpath.h"
 #include "shell/mainmenu.h"
 #include "shell/menunavigation.h"
 #include "shell/topichub.h"

@@ -1,10 +1,10 @@
 #include "viewers/notesviewer.h"
 
-#include "frame/screenhost.h"
-#include "frame/appstate.h"
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
 #include "controls/readablepicture.h"
+#include "frame/appstate.h"
+#include "frame/screenhost.h"
 #include "viewers/viewerpages.h"
 
 #include <QLabel>
@@ -15,8 +15,7 @@ const QColor logoBack(128, 128, 255);
 constexpr int logoTickMs = 25;
 } // namespace
 
-NotesViewer::NotesViewer(ScreenHost &host)
-    : PageViewer(host, QStringLiteral("teacher"), false)
+NotesViewer::NotesViewer(ScreenHost &host) : PageViewer(host, QStringLiteral("teacher"), false)
 {
     m_frame = new PictureView(client(), QStringLiteral("Picture1"), {8520, 4320, 1800, 1800});
     m_frame->hide();

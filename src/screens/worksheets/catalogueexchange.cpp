@@ -1,14 +1,14 @@
 #include "worksheets/catalogueexchange.h"
 
-#include "frame/screenhost.h"
-#include "frame/dialogs.h"
+#include "controls/waitcursor.h"
 #include "exchange/importreport.h"
 #include "exchange/worksheetexport.h"
 #include "exchange/worksheetimport.h"
+#include "frame/dialogs.h"
+#include "frame/printjob.h"
+#include "frame/screenhost.h"
 #include "printouts/worksheetprintout.h"
 #include "texts/publisher.h"
-#include "frame/printjob.h"
-#include "controls/waitcursor.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QDir>
@@ -39,8 +39,8 @@ void print(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy)
 
 void saveAsPdf(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy)
 {
-    const QString suffix =
-        copy == WorksheetCopy::AnswerKey ? QStringLiteral(" answer key.pdf") : QStringLiteral(".pdf");
+    const QString suffix = copy == WorksheetCopy::AnswerKey ? QStringLiteral(" answer key.pdf")
+                                                            : QStringLiteral(".pdf");
     const QString path = host.dialogs().chooseFileToSave(
         QStringLiteral("Save the %1 as PDF").arg(copyName(copy)), suggestedPath(set, suffix),
         {QStringLiteral("PDF files (*.pdf)")});
@@ -77,8 +77,8 @@ bool isQuestionFileName(const QString &path)
 
 QList<WorksheetDraft> chooseAndImport(ScreenHost &host)
 {
-    const QStringList paths = host.dialogs().chooseFilesToOpen(
-        QStringLiteral("Import questions"), questionFileFilter);
+    const QStringList paths =
+        host.dialogs().chooseFilesToOpen(QStringLiteral("Import questions"), questionFileFilter);
     return paths.isEmpty() ? QList<WorksheetDraft>() : importFiles(host, paths);
 }
 

@@ -14,7 +14,6 @@ struct QuestionSet;
 // in and out. Each asks what it needs and tells the teacher how it went.
 namespace catalogueexchange {
 
-
 void print(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy);
 void saveAsPdf(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy);
 void exportWorksheet(ScreenHost &host, const QuestionSet &set);

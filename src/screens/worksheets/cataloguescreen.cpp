@@ -1,17 +1,17 @@
 #include "worksheets/cataloguescreen.h"
 
-#include "frame/screenhost.h"
-#include "frame/appstate.h"
-#include "frame/dialogs.h"
-#include "frame/screens.h"
-#include "files/commas.h"
-#include "frame/navigation.h"
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
 #include "controls/controls.h"
+#include "controls/waitcursor.h"
+#include "files/commas.h"
+#include "frame/appstate.h"
+#include "frame/dialogs.h"
+#include "frame/navigation.h"
+#include "frame/screenhost.h"
+#include "frame/screens.h"
 #include "look/fonts.h"
 #include "look/palette.h"
-#include "controls/waitcursor.h"
 #include "worksheets/catalogueexchange.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetdraft.h"
@@ -53,8 +53,7 @@ void untickOnTick(QCheckBox *ticked, QCheckBox *other)
 }
 } // namespace
 
-CatalogueScreen::CatalogueScreen(ScreenHost &host)
-    : Screen(host, QStringLiteral("worksheets"))
+CatalogueScreen::CatalogueScreen(ScreenHost &host) : Screen(host, QStringLiteral("worksheets"))
 {
     using namespace controls;
     const QFont modeFont = fonts::screenFont(fonts::tahoma, 12, true);

@@ -68,4 +68,3 @@ private:
     QLabel *m_pageLabel;
     CataloguePages m_shown;
 };
-

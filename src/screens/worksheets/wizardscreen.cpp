@@ -1,18 +1,18 @@
 #include "worksheets/wizardscreen.h"
 
-#include "frame/screenhost.h"
-#include "frame/appstate.h"
-#include "frame/dialogs.h"
-#include "frame/screens.h"
-#include "files/commas.h"
-#include "controls/place.h"
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
 #include "controls/controls.h"
-#include "look/fonts.h"
 #include "controls/linetextvalidator.h"
-#include "look/palette.h"
+#include "controls/place.h"
 #include "controls/waitcursor.h"
+#include "files/commas.h"
+#include "frame/appstate.h"
+#include "frame/dialogs.h"
+#include "frame/screenhost.h"
+#include "frame/screens.h"
+#include "look/fonts.h"
+#include "look/palette.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QCheckBox>
@@ -62,11 +62,11 @@ QString questionName(int question)
 // A marked box stands out, and tells its whole text to the pointer and to a screen reader.
 void showMark(QLineEdit *box, const BoxMark &mark)
 {
-    box->setStyleSheet(mark.isSet() ? QStringLiteral("QLineEdit { background-color: %1; "
-                                                     "border: 2px solid %2; }")
-                                          .arg(colours::markedBox.name(),
-                                               colours::markedBoxBorder.name())
-                                    : QString());
+    box->setStyleSheet(mark.isSet()
+                           ? QStringLiteral("QLineEdit { background-color: %1; "
+                                            "border: 2px solid %2; }")
+                                 .arg(colours::markedBox.name(), colours::markedBoxBorder.name())
+                           : QString());
     box->setToolTip(mark.original);
     box->setAccessibleDescription(mark.original);
 }
@@ -294,6 +294,5 @@ bool WizardScreen::mayReplace(const WorksheetDraft &current) const
 {
     // Read afresh: on a shared folder a colleague may have saved under this title meanwhile.
     const QString replaced = replacedWorksheet(current, m_openedOn, WorksheetIndexFile().load());
-    return replaced.isEmpty() ||
-           host().dialogs().ask(worksheetmessages::replaceQuestion(replaced));
+    return replaced.isEmpty() || host().dialogs().ask(worksheetmessages::replaceQuestion(replaced));
 }
