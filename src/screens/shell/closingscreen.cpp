@@ -2,7 +2,6 @@
 
 #include "controls/controls.h"
 #include "controls/pictureview.h"
-#include "files/contentpath.h"
 #include "frame/backdrop.h"
 #include "frame/screenhost.h"
 #include "frame/screens.h"
@@ -44,14 +43,12 @@ ClosingScreen::ClosingScreen(ScreenHost &host) : Screen(host, QStringLiteral("Ti
 
 void ClosingScreen::load()
 {
-    setIcon(QIcon(resolveContentPath(QStringLiteral("zorvanel.ico"))));
+    setIcon(host().applicationIcon());
     setCaption(QStringLiteral(" "));
     setBackColour(colours::lightGrey);
     setClientSizeTwips(QSizeF(5460, 6570));
     centreOnDisplay();
-    Backdrop &backdrop = host().backdrop();
-    backdrop.setWindowIcon(icon());
-    backdrop.showOnDisplay();
+    host().backdrop().showOnDisplay();
     if (!m_picture->loadPicture(picturePath)) {
         // As the screen always has: take the common frame and try the picture once more.
         // A second failure leaves the picture box empty.

@@ -6,7 +6,7 @@ class PictureView;
 class QPushButton;
 
 // "Titlefrm": shown when the user leaves the main menu; offers to go back or to end the
-// program. It holds the application icon that every screen's frame shows.
+// program.
 class ClosingScreen : public Screen
 {
     Q_OBJECT
