@@ -1,4 +1,3 @@
-#include "files/commas.h"
 #include "worksheetfixtures.h"
 
 #include <QElapsedTimer>
@@ -38,15 +37,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("missing index is empty") << QByteArray() << QStringList{};
-        QTest::newRow("count of zero is empty") << QByteArray(" 0 \r\n") << QStringList{};
         QTest::newRow("lines after the last counted title are ignored")
             << QByteArray(" 2 \r\nA\r\nB\r\nC\r\n") << QStringList{"A", "B"};
         QTest::newRow("trailing blank of a title is kept")
             << QByteArray(" 1 \r\nSea \r\n") << QStringList{"Sea "};
         QTest::newRow("count not a number loads what is there")
             << QByteArray("many\r\nA\r\nB\r\n") << QStringList{"A", "B"};
-        QTest::newRow("negative count loads what is there")
-            << QByteArray(" -1 \r\nA\r\n") << QStringList{"A"};
         QTest::newRow("count beyond the lines loads what is there")
             << QByteArray(" 9 \r\nA\r\nB") << QStringList{"A", "B"};
         QTest::newRow("count beyond capacity stops at capacity")
@@ -76,8 +72,6 @@ private slots:
         QTest::newRow("new title is appended")
             << one << false << "B" << true << indexBytes({"A", "B"});
         QTest::newRow("saving twice adds one entry") << one << false << "A" << true << one;
-        QTest::newRow("another letter case is another title")
-            << one << false << "a" << true << indexBytes({"A", "a"});
         QTest::newRow("a trailing blank makes another title")
             << one << false << "A " << true << indexBytes({"A", "A "});
         QTest::newRow("wrong count is put right")
@@ -96,8 +90,6 @@ private slots:
             << indexBytes({"A"}) << true << "A" << true << QByteArray(" 0 \r\n");
         QTest::newRow("removing a title not listed leaves the file untouched")
             << QByteArray(" 5 \r\nA\r\n") << true << "a" << true << QByteArray(" 5 \r\nA\r\n");
-        QTest::newRow("removing from a missing index")
-            << QByteArray() << true << "A" << false << QByteArray();
     }
 
     void changes()
@@ -119,17 +111,6 @@ private slots:
             QCOMPARE(index.titles, file.load().titles);
         else if (removing)
             QCOMPARE(index.titles, QStringList{"untouched"});
-    }
-
-    void typedTitleWithCommaComesBackAsTyped()
-    {
-        writeIndex(indexBytes({}));
-        QVERIFY(WorksheetIndexFile("MULTIPLE\\Track.TXT")
-                    .trackWorksheets(encodeCommas("Rivers, Lakes")));
-        QCOMPARE(readIndex(), QByteArray(" 1 \r\nRivers& Lakes\r\n"));
-        const WorksheetIndex index = WorksheetIndexFile().load();
-        QCOMPARE(index.count(), 1);
-        QCOMPARE(decodeCommas(index.titles.at(0)), "Rivers, Lakes");
     }
 
     void hugeJunkFileLoadsQuicklyInBoundedMemory()
