@@ -30,14 +30,10 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<int>("kind");
-        QTest::newRow("multiple choice") << "Who? {=Tomas ~Anselm ~Paris ~France}" << int(Kind::MultipleChoice);
-        QTest::newRow("true or false") << "Tomas was blind. {TRUE}" << int(Kind::TrueFalse);
-        QTest::newRow("false with feedback") << "Tomas was blind. {F#He was}" << int(Kind::TrueFalse);
         QTest::newRow("short answer") << "Where? {=Coupvray =coupvray}" << int(Kind::ShortAnswer);
         QTest::newRow("numerical") << "When? {#1809:1}" << int(Kind::Numerical);
         QTest::newRow("matching") << "Match. {=1809 -> born =1852 -> died}" << int(Kind::Matching);
         QTest::newRow("essay") << "Write about him. {}" << int(Kind::Essay);
-        QTest::newRow("description") << "Read this first." << int(Kind::Description);
     }
     void kinds()
     {
@@ -67,13 +63,11 @@ private slots:
             "  =a\\=b ~c\\~d ~e\\#f ~g\\{h\\}\n"
             "}\n"
             "\n"
-            "Tomas went to {=school ~sea ~war ~work} in Paris.\n"
-            "\n"
-            "::Partial::Pick two {~%50%one ~%50%two ~%-100%three ~four}\r\n"
+            "Tomas went to {=school ~sea ~war ~work} in Paris.\r\n"
             "\r\n"
             "::Marked:: [html]Pick {~[html]in<i>correct</i>. =%100%[markdown]**right** ~[plain]<b> ~ [moodle]m}\n");
         const gift::Reading reading = gift::read(file);
-        QCOMPARE(reading.questions.size(), 5);
+        QCOMPARE(reading.questions.size(), 4);
 
         const exchange::Question &born = reading.questions.at(0);
         QCOMPARE(born.category, QStringLiteral("$course$/Inventors/Braille"));
@@ -100,14 +94,9 @@ private slots:
         QCOMPARE(missing.text, QStringLiteral("Tomas went to _____ in Paris."));
         QCOMPARE(missing.category, QStringLiteral("$course$/Inventors/Braille"));
 
-        const exchange::Question &partial = reading.questions.at(3);
-        QCOMPARE(partial.answers.size(), 4);
-        QCOMPARE(partial.answers.at(0).fraction, 0.5);
-        QCOMPARE(partial.answers.at(2).fraction, -1.0);
-
         // An answer's own format marker follows its weight and sets its format alone.
-        const exchange::Question &marked = reading.questions.at(4);
-        QCOMPARE(marked.line, 21);
+        const exchange::Question &marked = reading.questions.at(3);
+        QCOMPARE(marked.line, 19);
         QStringList formats;
         texts.clear();
         for (const gift::Answer &answer : marked.answers)
