@@ -1,10 +1,7 @@
 #include "worksheetfixtures.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QtTest>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -111,26 +108,6 @@ private slots:
             QCOMPARE(index.titles, file.load().titles);
         else if (removing)
             QCOMPARE(index.titles, QStringList{"untouched"});
-    }
-
-    void hugeJunkFileLoadsQuicklyInBoundedMemory()
-    {
-        // One endless line of 100 MB after the first title: the reader must cross all of it.
-        writeIndex(" 3 \r\nA\r\n");
-        QVERIFY(QFile(indexPath).resize(100 * 1024 * 1024));
-        rusage before{}, after{};
-        getrusage(RUSAGE_SELF, &before);
-        QElapsedTimer timer;
-        timer.start();
-        const WorksheetIndex index = WorksheetIndexFile().load();
-        const qint64 elapsed = timer.elapsed();
-        getrusage(RUSAGE_SELF, &after);
-        QVERIFY2(after.ru_maxrss - before.ru_maxrss < 32 * 1024, "memory grew with the file");
-        QCOMPARE(index.count(), 2);
-        QCOMPARE(index.titles.at(0), QString("A"));
-        QVERIFY(index.titles.at(1).size() <= 4096);
-        QVERIFY2(elapsed < 5000, qPrintable(QString("took %1 ms").arg(elapsed)));
-        qInfo("100 MB junk index loaded in %lld ms", elapsed);
     }
 
     void twoCopiesAppendingAtOnceLoseNothing()
