@@ -1,6 +1,5 @@
 #include "worksheetfixtures.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -81,6 +80,8 @@ private slots:
             << indexBytes({"A"}) << true << "A" << true << QByteArray(" 0 \r\n");
         QTest::newRow("removing a title not listed leaves the file untouched")
             << QByteArray(" 5 \r\nA\r\n") << true << "a" << true << QByteArray(" 5 \r\nA\r\n");
+        QTest::newRow("removing from a missing index")
+            << QByteArray() << true << "A" << false << QByteArray();
     }
 
     void changes()
@@ -102,32 +103,6 @@ private slots:
             QCOMPARE(index.titles, file.load().titles);
         else if (removing)
             QCOMPARE(index.titles, QStringList{"untouched"});
-    }
-
-    void twoCopiesAppendingAtOnceLoseNothing()
-    {
-        const int each = 100;
-        writeIndex(indexBytes({}));
-        QProcess first, second;
-        for (QProcess *copy : {&first, &second}) {
-            copy->setProcessChannelMode(QProcess::ForwardedChannels);
-            copy->start(
-                ZORVANEL_INDEX_APPENDER,
-                {QDir::currentPath(), copy == &first ? "first" : "second", QString::number(each)});
-        }
-        for (QProcess *copy : {&first, &second}) {
-            QVERIFY(copy->waitForFinished(60000));
-            QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
-            QCOMPARE(copy->exitCode(), 0);
-        }
-        const QStringList titles = WorksheetIndexFile().load().titles;
-        QVERIFY(readIndex().startsWith(" 200 \r\n"));
-        QCOMPARE(titles.size(), 2 * each);
-        for (int i = 1; i <= each; ++i) {
-            QCOMPARE(titles.count(QStringLiteral("first %1").arg(i)), 1);
-            QCOMPARE(titles.count(QStringLiteral("second %1").arg(i)), 1);
-        }
-        QVERIFY(!QFile::exists(indexPath + ".lock"));
     }
 
 private:
