@@ -43,16 +43,6 @@ QRect extentOf(const QImage &image, QRgb colour = 0)
     return box;
 }
 
-QByteArray threeRectangles()
-{
-    WmfBuilder wmf(frameWidth, frameHeight);
-    wmf.solidBrush(U_RGB(255, 0, 0)).pen(U_RGB(255, 0, 0), 0, U_PS_NULL);
-    wmf.rectangle(150, 150, 600, 600)
-        .rectangle(900, 150, 1350, 600)
-        .rectangle(1650, 150, 2100, 600);
-    return wmf.finish();
-}
-
 } // namespace
 
 class MetafileTest final : public QObject
@@ -132,22 +122,6 @@ private slots:
         QCOMPARE(image.pixel(125, 25), red);
     }
 
-    void thePicturesClipStaysInsideTheCallers()
-    {
-        WmfBuilder wmf(frameWidth, frameHeight);
-        wmf.pen(U_RGB(0, 0, 0), 0, U_PS_NULL).solidBrush(U_RGB(255, 0, 0));
-        wmf.add(U_WMRINTERSECTCLIPRECT_set(U_RECT16{0, 0, frameWidth, frameHeight}));
-        wmf.rectangle(0, 0, frameWidth, frameHeight);
-        const Metafile metafile = Metafile::parse(wmf.finish());
-        QImage image(192, 96, QImage::Format_RGB32);
-        image.fill(white);
-        QPainter painter(&image);
-        painter.setClipRect(0, 0, 96, 96);
-        MetafilePlayer::play(metafile, painter, QRectF(0, 0, 192, 96));
-        painter.end();
-        QCOMPARE(extentOf(image, red), QRect(0, 0, 96, 96));
-    }
-
     void textFollowsItsFontAndAlignment()
     {
         auto textAt = [](int align) {
@@ -207,30 +181,6 @@ private slots:
         QCOMPARE(image.pixel(45, 15), blue);  // top right
         QCOMPARE(image.pixel(15, 45), white); // bottom left
         QCOMPARE(image.pixel(45, 45), red);   // bottom right
-    }
-
-    void damageEndsTheDrawingWhereItBreaks()
-    {
-        const QByteArray whole = threeRectangles();
-        const Metafile complete = Metafile::parse(whole);
-        QVERIFY(complete.isComplete());
-        // A record claiming more words than the file holds ends the reading there; the
-        // rectangles before it stay.
-        QByteArray tooLong = whole;
-        const qsizetype third = complete.records().back().offset - 6;
-        tooLong[third + 2] = char(0x7F);
-        MetafilePlayer::Result result;
-        QImage image = draw(tooLong, &result);
-        QCOMPARE(image.pixel(75, 25), red);
-        QCOMPARE(image.pixel(125, 25), white);
-        QVERIFY(!Metafile::parse(tooLong).isComplete());
-
-        // So does a record of no size at all, which would otherwise never move on.
-        QByteArray zero = whole;
-        zero[third] = zero[third + 1] = zero[third + 2] = zero[third + 3] = 0;
-        image = draw(zero);
-        QCOMPARE(image.pixel(75, 25), red);
-        QCOMPARE(image.pixel(125, 25), white);
     }
 
     void aCountBeyondItsRecordIsNeverTrusted()
