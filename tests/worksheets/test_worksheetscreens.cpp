@@ -53,16 +53,6 @@ void typeDraft(WizardScreen *wizard, const WorksheetDraft &draft)
     }
 }
 
-bool pageButtonShown(CatalogueScreen *catalogue, int index)
-{
-    return catalogue->pageButtons()->at(index)->isVisibleTo(catalogue);
-}
-
-QString pageLabel(CatalogueScreen *catalogue)
-{
-    return textOf<QLabel>(catalogue, QStringLiteral("Label4"));
-}
-
 } // namespace
 
 class WorksheetScreensTest final : public QObject
@@ -72,17 +62,11 @@ class WorksheetScreensTest final : public QObject
 private slots:
     void initTestCase() { prepareApplication(); }
 
-    // What the keyboard and a screen reader meet in the wizard, and its Exit.
+    // Enter walks the wizard's boxes, which refuse what the file cannot keep.
     void theWizardOverTheMenu()
     {
         Teacher teacher;
         WizardScreen *wizard = teacher.openWizard();
-        QCOMPARE(teacher.screens().front(), wizard);
-        QCOMPARE(teacher.focus(), box(wizard, "Text1"));
-        QCOMPARE(box(wizard, "Text3(9)")->accessibleName(), QStringLiteral("Question 3, answer B"));
-        QCOMPARE(tick(wizard, 9)->accessibleName(),
-                 QStringLiteral("Question 3, answer B is correct"));
-
         // Enter: from the title to question 1, a question to its answer A, answer D to the
         // next question; the last answer stays.
         const QList<QPair<QString, QString>> steps = {{"Text1", "Text2(0)"},
@@ -95,24 +79,6 @@ private slots:
             QCOMPARE(teacher.focus()->objectName(), to);
         }
 
-        // Tab: the text boxes, then the ticks, then the commands.
-        QStringList expected{"Text1"};
-        for (int q = 0; q < 10; ++q) {
-            expected << QStringLiteral("Text2(%1)").arg(q);
-            for (int j = 0; j < 4; ++j)
-                expected << QStringLiteral("Text3(%1)").arg(4 * q + j);
-        }
-        for (int i = 0; i < 40; ++i)
-            expected << QStringLiteral("Check1(%1)").arg(i);
-        expected << "Label3(1)"
-                 << "Label3(0)";
-        QStringList visited;
-        for (QWidget *w = box(wizard, "Text1"); visited.size() < expected.size();
-             w = w->nextInFocusChain())
-            if (w->focusPolicy() & Qt::TabFocus)
-                visited << w->objectName();
-        QCOMPARE(visited, expected);
-
         // The boxes refuse what the file cannot keep.
         QLineEdit *answer = box(wizard, "Text3(0)");
         typeText(answer, QString::fromUtf8("Caf\u00e9 \u20ac5 \u4e00!"));
@@ -120,12 +86,6 @@ private slots:
         answer->clear();
         answer->insert(QStringLiteral("two\nlines"));
         QCOMPARE(answer->text(), QString());
-
-        // Exit closes at once, without asking, and the menu is as it was.
-        click(wizard->buttons()->at(WizardScreen::ExitCommand));
-        QCOMPARE(teacher.screens().front(), teacher.menu);
-        QVERIFY(!teacher.screens().find<WizardScreen>());
-        QVERIFY(teacher.messages().isEmpty());
     }
 
     // Another worksheet's title asks before replacing it, No leaving it as it was; the
@@ -171,93 +131,50 @@ private slots:
         catalogue->editBox()->setChecked(true);
         clickEntry(catalogue, 2);
         wizard = teacher.screens().find<WizardScreen>();
+        QCOMPARE(wizard->draft().ticks, completeDraft(QStringLiteral("Planets")).ticks);
         click(wizard->buttons()->at(WizardScreen::SaveCommand));
         QCOMPARE(teacher.messages(), QStringList{saved});
         box(wizard, "Text1")->setText(QStringLiteral("Birds& Bees"));
         click(wizard->buttons()->at(WizardScreen::SaveCommand));
         QCOMPARE(teacher.messages(), (QStringList{saved, question}));
-    }
-
-    void theKeyboardReachesTheModesAndEveryEntry()
-    {
-        Teacher teacher(numberedTitles(30));
-        CatalogueScreen *catalogue = teacher.openCatalogue();
-        QStringList expected{"Check1", "Check2"};
-        for (int slot = 1; slot <= CataloguePages::slotCount; ++slot)
-            expected << QStringLiteral("Label2(%1)").arg(slot);
-        expected << "Label3(1)"
-                 << "Label2(0)";
-        QCOMPARE(teacher.focus(), catalogue->editBox());
-        QStringList visited;
-        for (int i = 0; i < expected.size(); ++i) {
-            visited << teacher.focus()->objectName();
-            QTest::keyClick(teacher.focus(), Qt::Key_Tab);
-        }
-        QCOMPARE(visited, expected);
-        // The mode boxes untick each other, and a second click leaves neither.
-        QTest::mouseClick(catalogue->deleteBox(), Qt::LeftButton);
-        QTest::mouseClick(catalogue->editBox(), Qt::LeftButton);
-        QVERIFY(catalogue->editBox()->isChecked() && !catalogue->deleteBox()->isChecked());
-        QTest::mouseClick(catalogue->editBox(), Qt::LeftButton);
-        QVERIFY(!catalogue->editBox()->isChecked() && !catalogue->deleteBox()->isChecked());
-        // Space on an entry takes it, as a click does.
-        catalogue->entries()->at(2)->setFocus();
-        QTest::keyClick(catalogue->entries()->at(2), Qt::Key_Space);
-        QCOMPARE(teacher.screens().front(), teacher.screens().find<QuizScreen>());
-        QCOMPARE(teacher.screens().find<QuizScreen>()->run().set().title, QStringLiteral("Sheet 2"));
-    }
-
-    // Turning to the last page and deleting its only entry, shown with its comma: the paging
-    // arithmetic has its own table; this is what the teacher sees of it.
-    void pagingAndDeletingTheOnlyEntryOfTheLastPage()
-    {
-        Teacher teacher(numberedTitles(24) << "Rivers& Lakes");
-        CatalogueScreen *catalogue = teacher.openCatalogue();
+        // Exit goes back to the catalogue, still in its mode.
+        click(wizard->buttons()->at(WizardScreen::ExitCommand));
         QCOMPARE(teacher.screens().front(), catalogue);
-        QCOMPARE(shownEntries(catalogue), numberedTitles(24));
-        QVERIFY(!pageButtonShown(catalogue, CatalogueScreen::PreviousPage));
-        click(catalogue->pageButtons()->at(CatalogueScreen::NextPage));
-        QCOMPARE(shownEntries(catalogue), QStringList{"Rivers, Lakes"});
-        QVERIFY(!pageButtonShown(catalogue, CatalogueScreen::NextPage));
-
-        catalogue->deleteBox()->setChecked(true);
-        clickEntry(catalogue, 1);
-        QCOMPARE(teacher.messages(),
-                 QStringList{"Are you sure that you want to delete the worksheet Rivers, Lakes?"});
-        QVERIFY(shownEntries(catalogue).isEmpty());
-        QCOMPARE(pageLabel(catalogue), QStringLiteral("Page 2"));
-        QCOMPARE(fileBytes(indexPath), indexBytes(numberedTitles(24)));
-        // The worksheet's file stays; only its entry goes.
-        QVERIFY(QFile::exists("multiple/Rivers& Lakes.txt"));
-        click(catalogue->pageButtons()->at(CatalogueScreen::PreviousPage));
-        QCOMPARE(shownEntries(catalogue), numberedTitles(24));
+        QVERIFY(catalogue->editBox()->isChecked());
     }
 
-    // No keeps everything; Yes removes only that entry from the index as it now stands,
-    // and the page fills up again from the next.
+    // No keeps everything; Yes removes only that entry from the index as it now stands (its
+    // file stays), and the page fills up again from the next.
     void deletingAsksThenRemovesOnlyThatEntry()
     {
-        Teacher teacher(numberedTitles(30));
+        QStringList expected = numberedTitles(29) << "Rivers& Lakes";
+        Teacher teacher(expected);
         CatalogueScreen *catalogue = teacher.openCatalogue();
-        catalogue->deleteBox()->setChecked(true);
+        // The mode boxes untick each other.
+        QTest::mouseClick(catalogue->editBox(), Qt::LeftButton);
+        QTest::mouseClick(catalogue->deleteBox(), Qt::LeftButton);
+        QVERIFY(catalogue->deleteBox()->isChecked() && !catalogue->editBox()->isChecked());
         teacher.program.dialogs().answer = false;
         clickEntry(catalogue, 2);
         QCOMPARE(teacher.messages(),
                  QStringList{"Are you sure that you want to delete the worksheet Sheet 2?"});
-        QCOMPARE(fileBytes(indexPath), indexBytes(numberedTitles(30)));
-        QCOMPARE(shownEntries(catalogue), numberedTitles(24));
+        QCOMPARE(fileBytes(indexPath), indexBytes(expected));
         QCOMPARE(teacher.screens().front(), catalogue);
 
         // Another copy of the program on the shared folder adds one meanwhile.
         QVERIFY(WorksheetIndexFile().trackWorksheets(QStringLiteral("From next door")));
         teacher.program.dialogs().answer = true;
         clickEntry(catalogue, 3);
-        QStringList expected = numberedTitles(30);
         expected.removeAt(2);
         QCOMPARE(fileBytes(indexPath), indexBytes(expected << "From next door"));
+        QVERIFY(QFile::exists("multiple/Sheet 3.txt"));
         QCOMPARE(shownEntries(catalogue), expected.mid(0, 24));
-        QVERIFY(pageButtonShown(catalogue, CatalogueScreen::NextPage));
         QVERIFY(catalogue->deleteBox()->isChecked());
+        click(catalogue->pageButtons()->at(CatalogueScreen::NextPage));
+        QCOMPARE(shownEntries(catalogue),
+                 (QStringList{"Sheet 26", "Sheet 27", "Sheet 28", "Sheet 29", "Rivers, Lakes",
+                              "From next door"}));
+        QVERIFY(!catalogue->pageButtons()->at(CatalogueScreen::NextPage)->isVisibleTo(catalogue));
     }
 
     void aWorksheetThatCannotBeReadIsCorruptedInEveryMode_data()
@@ -270,8 +187,6 @@ private slots:
         QByteArray badAnswer = Teacher::questionSetBytes("Sheet 2");
         badAnswer.replace("\r\n1\r\n \r\n", "\r\n7\r\n \r\n");
         QTest::newRow("take: missing file") << 0 << missing;
-        QTest::newRow("take: 71 lines") << 0 << short71;
-        QTest::newRow("edit: missing file") << 1 << missing;
         QTest::newRow("delete: 71 lines") << 2 << short71;
         QTest::newRow("edit: a correct answer of 7") << 1 << badAnswer;
     }
@@ -305,8 +220,8 @@ private slots:
         QVERIFY(!teacher.screens().find<QuizScreen>());
     }
 
-    // A teacher's whole round, from the menu: write a worksheet, find it, take it, print
-    // it, edit it under a new title, remove the old one and go back to the menu.
+    // A teacher's whole round, from the menu: write a worksheet, find it, take it to full
+    // marks and go back to the menu.
     void aWorksheetFromStartToEnd()
     {
         Teacher teacher;
@@ -325,7 +240,9 @@ private slots:
 
         CatalogueScreen *catalogue = teacher.openCatalogue();
         QCOMPARE(shownEntries(catalogue), QStringList{"Garden Birds"});
-        clickEntry(catalogue, 1);
+        // Space on an entry takes it, as a click does.
+        catalogue->entries()->at(1)->setFocus();
+        QTest::keyClick(catalogue->entries()->at(1), Qt::Key_Space);
         auto *quiz = teacher.screens().find<QuizScreen>();
         QCOMPARE(textOf<QLabel>(quiz, "Label2"), draft.questions.at(0));
         // The menu's picture and heading, though the menu is not on show.
@@ -338,10 +255,6 @@ private slots:
         // The pupil starts at the answers, not at the teacher's print command.
         QCOMPARE(teacher.focus(), quiz->answerOption(1));
 
-        click(quiz->buttons()->at(QuizScreen::PrintCommand));
-        QCOMPARE(teacher.messages().last(), QStringLiteral("Your worksheet is now printing."));
-        QCOMPARE(teacher.program.printer.documents.size(), size_t(1));
-
         // Answered in full, the results' Exit brings the catalogue back as it was.
         for (int q = 0; q < 10; ++q) {
             Pupil::answer(quiz, tickedAnswer(q) + 1);
@@ -351,27 +264,6 @@ private slots:
         QCOMPARE(results->score(), 10);
         click(results->buttons()->at(ResultsScreen::ExitCommand));
         QCOMPARE(teacher.screens().front(), catalogue);
-
-        catalogue->editBox()->setChecked(true);
-        clickEntry(catalogue, 1);
-        wizard = teacher.screens().find<WizardScreen>();
-        QCOMPARE(wizard->draft().ticks, draft.ticks);
-        QLineEdit *title = box(wizard, "Text1");
-        title->selectAll();
-        QTest::keyClicks(title, QStringLiteral("Garden Birds 2"));
-        click(wizard->buttons()->at(WizardScreen::SaveCommand));
-        QCOMPARE(teacher.messages().last(), saved);
-        click(wizard->buttons()->at(WizardScreen::ExitCommand));
-        QCOMPARE(teacher.screens().front(), catalogue);
-        QVERIFY(catalogue->editBox()->isChecked());
-
-        catalogue->deleteBox()->setChecked(true);
-        clickEntry(catalogue, 1);
-        QCOMPARE(
-            teacher.messages().last(),
-            QStringLiteral("Are you sure that you want to delete the worksheet Garden Birds?"));
-        QCOMPARE(fileBytes(indexPath), indexBytes({"Garden Birds 2"}));
-        QCOMPARE(shownEntries(catalogue), QStringList{"Garden Birds 2"});
 
         click(catalogue->entries()->at(CatalogueScreen::exitEntry));
         QCOMPARE(teacher.screens().front(), teacher.screens().find<MainMenu>());
