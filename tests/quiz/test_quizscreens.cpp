@@ -44,24 +44,6 @@ class QuizScreensTest final : public QObject
 private slots:
     void initTestCase() { prepareApplication(); }
 
-    void theHubCentresItsPicturesAcrossTheScreen()
-    {
-        TestProgram program;
-        QDir(program.folder()).mkpath(QStringLiteral("Images"));
-        QImage wide(400, 100, QImage::Format_RGB32); // 6000 twips across
-        wide.fill(Qt::red);
-        wide.save(program.folder() + QStringLiteral("/Images/braille2.jpg"), "JPG");
-        QImage small(40, 20, QImage::Format_RGB32);
-        small.fill(Qt::blue);
-        small.save(program.folder() + QStringLiteral("/Images/braillecipher.jpg"), "JPG");
-        startProgram(program.context());
-        auto *hub = program.context().screens().touch<TopicHub>();
-        auto *picture = hub->findChild<PictureView *>(QStringLiteral("Image1"));
-        QCOMPARE(picture->geometry(), Twips::toPixels(3000, 1200, 6000, 1500));
-        auto *cipher = hub->findChild<PictureView *>(QStringLiteral("Image2"));
-        QCOMPARE(cipher->geometry(), Twips::toPixels(5700, 5880, 600, 300));
-    }
-
     void theResultsFollowTheScore_data()
     {
         QTest::addColumn<QList<int>>("wrong"); // every question, when left unanswered
@@ -70,9 +52,6 @@ private slots:
         QTest::newRow("two wrong") << QList<int>{2, 7}
                                    << "Good work. You have scored 8 out of 10."
                                    << QStringList{" 2. Question number 2?", " 7. Question number 7?"};
-        QTest::newRow("all right") << QList<int>{}
-                                   << "Excellent work. You have scored 10 out of 10."
-                                   << QStringList{};
         QTest::newRow("nothing answered") << QList<int>{0} << "You have scored 0 out of 10."
                                           << QStringList{};
     }
@@ -92,12 +71,8 @@ private slots:
         QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label1")), said);
         auto *name = results->findChild<QLineEdit *>(QStringLiteral("Text1"));
         auto *review = pupil.screens().find<WrongAnswersScreen>();
-        if (wrong.isEmpty()) {
-            QVERIFY(!review && name->isVisible());
-            QTRY_COMPARE(results->focusWidget(), name);
-            QTest::keyClicks(name, QStringLiteral("Alexandra Josephine Montgomery-Smith"));
-            QCOMPARE(results->pupilName().size(), ResultsScreen::maxNameLength);
-        } else if (wrong == QList<int>{0}) {
+        // Full marks, the praise and the name box are the walk with Orca's.
+        if (wrong == QList<int>{0}) {
             QCOMPARE(shownLines(review).size(), 10);
             QCOMPARE(shownLines(review).last(), QStringLiteral(" 10. Question number 10?"));
         } else {
