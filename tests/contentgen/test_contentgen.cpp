@@ -1,7 +1,6 @@
 #include "appicon.h"
 #include "braillecell.h"
 #include "contentfonts.h"
-#include "contentoutputs.h"
 #include "giffile.h"
 #include "icofile.h"
 #include "pagefiles.h"
@@ -16,7 +15,6 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -31,64 +29,11 @@ QImage readIcon(const QByteArray &bytes)
     return reader.read().convertToFormat(QImage::Format_ARGB32);
 }
 
-QByteArray contentBytes(const QString &path)
-{
-    for (const ContentFile &file : contentFiles()) {
-        if (file.path == path)
-            return file.make();
-    }
-    return {};
-}
-
 QImage readImage(QByteArray bytes, const char *format)
 {
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, format);
     return reader.read().convertToFormat(QImage::Format_RGB32);
-}
-
-// A reading of a placeable metafile that shares nothing with the writer: its header, its box
-// and the chain of records by their sizes. What the records draw is the program's reader's.
-QString metafileFault(const QByteArray &bytes, QSize expectedSize, bool exactSize)
-{
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
-    auto word = [&](qsizetype at) { return qFromLittleEndian<quint16>(data + at); };
-    auto dword = [&](qsizetype at) { return qFromLittleEndian<quint32>(data + at); };
-    if (bytes.size() < 22 + 18 + 6 || bytes.size() % 2 != 0)
-        return QStringLiteral("too short or odd");
-    if (dword(0) != 0x9AC6CDD7u)
-        return QStringLiteral("no placeable key");
-    quint16 checksum = 0;
-    for (int i = 0; i < 10; ++i)
-        checksum ^= word(i * 2);
-    if (checksum != word(20))
-        return QStringLiteral("wrong placeable checksum");
-    const QSize box(qint16(word(10)) - qint16(word(6)), qint16(word(12)) - qint16(word(8)));
-    if (word(6) != 0 || word(8) != 0 || word(14) != 1440)
-        return QStringLiteral("box not at 0,0 or not 1440 units to the inch");
-    if (exactSize ? box != expectedSize
-                  : (box.width() > expectedSize.width() || box.height() > expectedSize.height()))
-        return QStringLiteral("box is %1 x %2").arg(box.width()).arg(box.height());
-    const qsizetype header = 22;
-    if (word(header + 2) != 9 || word(header + 4) != 0x300 ||
-        dword(header + 6) != quint32((bytes.size() - header) / 2))
-        return QStringLiteral("header size, version or file length wrong");
-
-    qsizetype at = header + 18;
-    while (true) {
-        if (at + 6 > bytes.size())
-            return QStringLiteral("runs past the end without an end record");
-        const quint32 size = dword(at);
-        if (size < 3 || at + qsizetype(size) * 2 > bytes.size())
-            return QStringLiteral("record at %1 has size %2").arg(at).arg(size);
-        if (word(at + 4) == 0)
-            return size == 3 && at + 6 == bytes.size() ? QString()
-                                                       : QStringLiteral("end record is not last");
-        if (word(at + 4) == 0x020C &&
-            (qint16(word(at + 6)) != box.height() || qint16(word(at + 8)) != box.width()))
-            return QStringLiteral("window extent is not the box");
-        at += qsizetype(size) * 2;
-    }
 }
 
 QString keyFactsText()
@@ -113,8 +58,6 @@ private slots:
     void initTestCase();
     void raisedTextShowsEachLettersDots();
     void iconReadsBackPixelForPixel();
-    void metafilesAreWellFormed_data();
-    void metafilesAreWellFormed();
     void keyFactsAnswerTheQuizAndTheTimeline();
     void pageSourceFaults_data();
     void pageSourceFaults();
@@ -185,30 +128,6 @@ void ContentgenTest::iconReadsBackPixelForPixel()
 
     odd.setPixel(3, 3, qRgb(1, 2, 3));
     QVERIFY(icofile::sixteenColourIcon(odd).isEmpty());
-}
-
-void ContentgenTest::metafilesAreWellFormed_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("exactSize");
-    for (const PageFile &page : pageFiles()) {
-        const QString screen = QStringLiteral("wmf/%1.wmf").arg(page.name);
-        const QString paper = QStringLiteral("wmf2/%1.wmf").arg(page.name);
-        QTest::newRow(qPrintable(screen)) << screen << QSize(10440, 7800) << true;
-        QTest::newRow(qPrintable(paper)) << paper << QSize(9360, 12960) << false;
-    }
-}
-
-void ContentgenTest::metafilesAreWellFormed()
-{
-    QFETCH(QString, path);
-    QFETCH(QSize, size);
-    QFETCH(bool, exactSize);
-    const QByteArray bytes = contentBytes(path);
-    QVERIFY(!bytes.isEmpty());
-    const QString fault = metafileFault(bytes, size, exactSize);
-    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 // Every right answer of the quiz, and every year of the timeline puzzle, can be found on
