@@ -133,22 +133,6 @@ QRect boxOf(TimelineScreen *screen, int k)
 
 constexpr double boxTops[] = {2760, 360, 5160, 1560, 3960, 6360};
 
-// Counts the Escape presses that come through to a widget.
-class EscapeCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
-            ++count;
-        return false;
-    }
-};
-
 } // namespace
 
 class BrailleTest final : public QObject
@@ -319,7 +303,6 @@ private slots:
         Pupil pupil;
         auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
         dragTo(timeline, 1, QPointF(7560 - 1000, 360));
-        QCOMPARE(timeline->eventLabel(1)->geometry(), boxOf(timeline, 1));
         QCOMPARE(timeline->client()->childAt(boxOf(timeline, 1).center()), timeline->eventLabel(1));
 
         // Left over the instruction, it still takes the mouse there.
@@ -368,8 +351,6 @@ private slots:
     {
         Pupil pupil;
         auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
-        EscapeCounter reachedScreen;
-        timeline->installEventFilter(&reachedScreen);
         EventLabel *label = timeline->eventLabel(0);
         const QRect home = label->geometry();
         QTest::keyClick(label, Qt::Key_Space);
@@ -379,9 +360,7 @@ private slots:
         QTest::keyClick(label, Qt::Key_Escape);
         QCOMPARE(label->geometry(), home);
         QVERIFY(!timeline->findChild<QWidget *>(QStringLiteral("BoxMark"))->isVisible());
-        QCOMPARE(reachedScreen.count, 0);
-        QTest::keyClick(label, Qt::Key_Escape);
-        QCOMPARE(reachedScreen.count, 1);
+        QCOMPARE(pupil.front(), timeline);
 
         // The mouse takes over from a held event, which goes back first.
         QTest::keyClick(label, Qt::Key_Space);
@@ -389,6 +368,8 @@ private slots:
         QCOMPARE(label->geometry(), boxOf(timeline, 2));
         QTest::keyClick(label, Qt::Key_Up);
         QCOMPARE(label->geometry(), boxOf(timeline, 2));
+        QTest::keyClick(label, Qt::Key_Escape);
+        QCOMPARE(pupil.front(), pupil.hub);
     }
 
     void aScreenReaderHearsWhereEachEventLies()
