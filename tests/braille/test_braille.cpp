@@ -298,30 +298,6 @@ private slots:
         QCOMPARE(board.placements(), placements);
     }
 
-    void labelsSnapIntoBoxesAndCanBePickedUpAgain()
-    {
-        Pupil pupil;
-        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
-        dragTo(timeline, 1, QPointF(7560 - 1000, 360));
-        QCOMPARE(timeline->client()->childAt(boxOf(timeline, 1).center()), timeline->eventLabel(1));
-
-        // Left over the instruction, it still takes the mouse there.
-        dragTo(timeline, 0, QPointF(500, 300));
-        const QPoint overInstruction = Twips::toPixels(2000, 600, 1, 1).topLeft();
-        QCOMPARE(timeline->client()->childAt(overInstruction), timeline->eventLabel(0));
-
-        // Only the left button alone drags.
-        EventLabel *label = timeline->eventLabel(2);
-        const QRect before = label->geometry();
-        dragTo(timeline, 2, QPointF(7560, 5160), Qt::RightButton);
-        QTest::mousePress(label, Qt::LeftButton);
-        QTest::mousePress(label, Qt::RightButton);
-        QTest::mouseMove(label, label->rect().center() + QPoint(200, -100));
-        QTest::mouseRelease(label, Qt::RightButton);
-        QTest::mouseRelease(label, Qt::LeftButton);
-        QCOMPARE(label->geometry(), before);
-    }
-
     // Placing by keys to six out of six is the walk with Orca's; here the mouse and the
     // result hidden by a drop.
     void checkScoreCountsTheEventsInTheirBoxes()
@@ -347,19 +323,27 @@ private slots:
         QCOMPARE(result->text(), QStringLiteral("0 out of 6 correct"));
     }
 
-    void escapePutsAHeldEventBackAndOtherwiseGoesOnToTheScreen()
+    // One timeline by the mouse and the keys; the boxes' names, and placing by keys to six
+    // out of six, are the walk with Orca's.
+    void theTimelineByMouseAndKeys()
     {
         Pupil pupil;
         auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
+        const auto description = [](QWidget *widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+        };
+        QWidget *boxMark = timeline->findChild<QWidget *>(QStringLiteral("BoxMark"));
         EventLabel *label = timeline->eventLabel(0);
         const QRect home = label->geometry();
+        QCOMPARE(description(label), QStringLiteral("at its start"));
+        // Escape puts a held event back, and does not reach the screen.
         QTest::keyClick(label, Qt::Key_Space);
         QTest::keyClick(label, Qt::Key_Down);
         QCOMPARE(label->geometry(), boxOf(timeline, 3));
-        QVERIFY(timeline->findChild<QWidget *>(QStringLiteral("BoxMark"))->isVisible());
+        QVERIFY(boxMark->isVisible());
         QTest::keyClick(label, Qt::Key_Escape);
         QCOMPARE(label->geometry(), home);
-        QVERIFY(!timeline->findChild<QWidget *>(QStringLiteral("BoxMark"))->isVisible());
+        QVERIFY(!boxMark->isVisible());
         QCOMPARE(pupil.front(), timeline);
 
         // The mouse takes over from a held event, which goes back first.
@@ -368,22 +352,30 @@ private slots:
         QCOMPARE(label->geometry(), boxOf(timeline, 2));
         QTest::keyClick(label, Qt::Key_Up);
         QCOMPARE(label->geometry(), boxOf(timeline, 2));
+
+        dragTo(timeline, 1, QPointF(5760, 360));
+        QCOMPARE(description(timeline->eventLabel(1)), QStringLiteral("away from the boxes"));
+        // Snapped into a box it lies on top of it; left over the instruction, it takes the
+        // mouse there.
+        dragTo(timeline, 1, QPointF(7560 - 1000, 360));
+        QCOMPARE(timeline->client()->childAt(boxOf(timeline, 1).center()), timeline->eventLabel(1));
+        dragTo(timeline, 0, QPointF(500, 300));
+        const QPoint overInstruction = Twips::toPixels(2000, 600, 1, 1).topLeft();
+        QCOMPARE(timeline->client()->childAt(overInstruction), timeline->eventLabel(0));
+
+        // Only the left button alone drags.
+        label = timeline->eventLabel(2);
+        const QRect before = label->geometry();
+        dragTo(timeline, 2, QPointF(7560, 5160), Qt::RightButton);
+        QTest::mousePress(label, Qt::LeftButton);
+        QTest::mousePress(label, Qt::RightButton);
+        QTest::mouseMove(label, label->rect().center() + QPoint(200, -100));
+        QTest::mouseRelease(label, Qt::RightButton);
+        QTest::mouseRelease(label, Qt::LeftButton);
+        QCOMPARE(label->geometry(), before);
+        // With nothing held, Escape leaves.
         QTest::keyClick(label, Qt::Key_Escape);
         QCOMPARE(pupil.front(), pupil.hub);
-    }
-
-    void aScreenReaderHearsWhereEachEventLies()
-    {
-        Pupil pupil;
-        auto *timeline = pupil.open<TimelineScreen>(TopicHub::TimelineActivity);
-        const auto reads = [](QWidget *widget, QAccessible::Text kind) {
-            return QAccessible::queryAccessibleInterface(widget)->text(kind);
-        };
-        // The boxes' names and the moves over them are the walk with Orca's.
-        EventLabel *label = timeline->eventLabel(1);
-        QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("at its start"));
-        dragTo(timeline, 1, QPointF(5760, 360));
-        QCOMPARE(reads(label, QAccessible::Description), QStringLiteral("away from the boxes"));
     }
 };
 
