@@ -88,7 +88,6 @@ struct Reader
     }
 
     Screens &screens() { return program.context().screens(); }
-    AppState &state() { return program.context().state(); }
     Screen *front() { return screens().front(); }
     RecordingPrinter &printer() { return program.printer; }
     QStringList &messages() { return program.dialogs().messages; }
@@ -220,12 +219,9 @@ private slots:
 
         viewer->animateLogo();
         QVERIFY(shown(viewer, "Picture1") && shown(viewer, "Picture2"));
-        QVERIFY(!viewer->findChild<PictureView *>("Picture2")->picture().isNull());
         QCOMPARE(frameShown(viewer), 1);
-        for (int i = 0; i < 18; ++i)
+        for (int i = 0; i < 19; ++i)
             viewer->animateLogo();
-        QCOMPARE(frameShown(viewer), 19);
-        viewer->animateLogo();
         QCOMPARE(frameShown(viewer), 0);
         viewer->animateLogo();
 
