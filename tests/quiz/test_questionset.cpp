@@ -74,10 +74,9 @@ private slots:
         QVERIFY(loadBytes(fileFrom(lines + QStringList{QStringLiteral("extra"), {}}), read));
         QCOMPARE(read.question(10).answers.at(3), QStringLiteral("Q10 answer 4"));
 
-        // 71 lines: all ten questions are stored before the last separator is missed.
+        // 71 lines: the last separator is missing.
         QuestionSet partial;
         QVERIFY(!loadBytes(fileFrom(lines.mid(0, 71)), partial));
-        QCOMPARE(partial.question(10).correctAnswer, QStringLiteral("2"));
 
         // A comma in a hand-edited file splits a line into two fields and shifts the rest.
         QStringList edited = lines;
