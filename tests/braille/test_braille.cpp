@@ -228,59 +228,44 @@ private slots:
         QCOMPARE(board.checkScore(), 4);
     }
 
-    void theKeyboardPlacesAsTheMouseDoes_data()
-    {
-        QTest::addColumn<Moves>("moves");
-        QTest::addColumn<int>("placements");
-        QTest::newRow("two events in one box") << Moves{{1, 1}, {3, 1}, {0, 0}} << 3;
-        QTest::newRow("an event moved on, another into its first box")
-            << Moves{{2, 2}, {2, 5}, {5, 2}} << 2;
-    }
+    // Two events carried into one box; an event moved on, and another into its first box.
     void theKeyboardPlacesAsTheMouseDoes()
     {
-        QFETCH(Moves, moves);
-        QFETCH(int, placements);
-        TimelineBoard mouse;
-        TimelineBoard keyboard;
-        for (const auto &[k, b] : moves) {
-            releaseAt(mouse, k, pointOf(TimelineBoard::box(b)));
-            carryTo(keyboard, k, b);
+        for (const Moves &moves : {Moves{{1, 1}, {3, 1}, {0, 0}}, Moves{{2, 2}, {2, 5}, {5, 2}}}) {
+            TimelineBoard mouse;
+            TimelineBoard keyboard;
+            for (const auto &[k, b] : moves) {
+                releaseAt(mouse, k, pointOf(TimelineBoard::box(b)));
+                carryTo(keyboard, k, b);
+            }
+            QCOMPARE(keyboard.placements(), mouse.placements());
+            QCOMPARE(keyboard.correct(), mouse.correct());
+            QCOMPARE(keyboard.checkScoreOffered(), mouse.checkScoreOffered());
+            for (int k = 0; k < 6; ++k)
+                QCOMPARE(keyboard.label(k), mouse.label(k));
+            QCOMPARE(keyboard.checkScore(), mouse.checkScore());
+            QVERIFY(keyboard.resultShown());
         }
-        QCOMPARE(keyboard.placements(), placements);
-        QCOMPARE(keyboard.placements(), mouse.placements());
-        QCOMPARE(keyboard.correct(), mouse.correct());
-        QCOMPARE(keyboard.checkScoreOffered(), mouse.checkScoreOffered());
-        for (int k = 0; k < 6; ++k)
-            QCOMPARE(keyboard.label(k), mouse.label(k));
-        QCOMPARE(keyboard.checkScore(), mouse.checkScore());
-        QVERIFY(keyboard.resultShown());
     }
 
-    void theBoxConsideredMovesRoundTheTimeline_data()
-    {
-        QTest::addColumn<Moves>("before");
-        QTest::addColumn<int>("event");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("box");
-        // Down the timeline the boxes are 1, 3, 0, 4, 2, 5.
-        QTest::newRow("from a box, that box") << Moves{{4, 2}} << 4 << 0 << 2;
-        QTest::newRow("up from the top, the bottom") << Moves{} << 0 << -1 << 5;
-        QTest::newRow("down from the bottom, the top") << Moves{{3, 5}} << 3 << 1 << 1;
-    }
+    // Down the timeline the boxes are 1, 3, 0, 4, 2, 5. A held event considers its own box
+    // first, and the rows go round from the top to the bottom and back.
     void theBoxConsideredMovesRoundTheTimeline()
     {
-        QFETCH(Moves, before);
-        QFETCH(int, event);
-        QFETCH(int, rows);
-        QFETCH(int, box);
-        TimelineBoard board;
-        for (const auto &[k, b] : before)
-            releaseAt(board, k, pointOf(TimelineBoard::box(b)));
-        board.pickUp(event);
-        board.considerRows(rows);
-        QCOMPARE(board.held(), event);
-        QCOMPARE(board.consideredBox(), box);
-        QCOMPARE(board.label(event), TimelineBoard::box(box));
+        const auto considered = [](const Moves &before, int event, int rows) {
+            TimelineBoard board;
+            for (const auto &[k, b] : before)
+                releaseAt(board, k, pointOf(TimelineBoard::box(b)));
+            board.pickUp(event);
+            board.considerRows(rows);
+            const int box = board.consideredBox();
+            const bool held = board.held() == event && box >= 0 &&
+                              board.label(event) == TimelineBoard::box(box);
+            return held ? box : -1;
+        };
+        QCOMPARE(considered({{4, 2}}, 4, 0), 2);
+        QCOMPARE(considered({}, 0, -1), 5);
+        QCOMPARE(considered({{3, 5}}, 3, 1), 1);
     }
 
     // Put back to a place off the boxes, it lands there to the fraction of a twip.
