@@ -62,7 +62,6 @@ private slots:
     void pageSourceFaults();
     void pagesThatDoNotFitAreRefused_data();
     void pagesThatDoNotFitAreRefused();
-    void gifReadsBackPixelForPixel_data();
     void gifReadsBackPixelForPixel();
 };
 
@@ -193,31 +192,23 @@ void ContentgenTest::pagesThatDoNotFitAreRefused()
     QVERIFY2(error.contains(fault), qPrintable(error));
 }
 
-void ContentgenTest::gifReadsBackPixelForPixel_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("colours");
-    QTest::newRow("two colours, the smallest code size") << 7 << 5 << 2;
-    // Noise fills the 4096-code table again and again, so the encoder must start afresh.
-    QTest::newRow("256 colours of noise") << 300 << 200 << 256;
-}
-
+// Two colours take the smallest code size; noise in 256 fills the 4096-code table again and
+// again, so the encoder must start afresh.
 void ContentgenTest::gifReadsBackPixelForPixel()
 {
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(int, colours);
-    QList<QRgb> palette;
-    for (int i = 0; i < colours; ++i)
-        palette.append(qRgb(i, 255 - i, (i * 37) % 256));
     QRandomGenerator random(7);
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, palette.at(int(random.bounded(colours))));
+    for (const QList<int> &shape : QList<QList<int>>{{7, 5, 2}, {300, 200, 256}}) {
+        const int width = shape.at(0), height = shape.at(1), colours = shape.at(2);
+        QList<QRgb> palette;
+        for (int i = 0; i < colours; ++i)
+            palette.append(qRgb(i, 255 - i, (i * 37) % 256));
+        QImage image(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y, palette.at(int(random.bounded(colours))));
+        }
+        QCOMPARE(readImage(giffile::singleImage(image, palette), "gif"), image);
     }
-    QCOMPARE(readImage(giffile::singleImage(image, palette), "gif"), image);
 }
 
 QTEST_MAIN(ContentgenTest)
