@@ -194,22 +194,18 @@ private slots:
                  QStringLiteral("1356")); // the key's "z", drawn again
     }
 
-    void aReleasedLabelSnaps_data()
-    {
-        QTest::addColumn<QPointF>("releasedAt");
-        QTest::addColumn<QPointF>("endsAt");
-        const QPointF box1(7560, 360);
-        QTest::newRow("1000 twips left of a box") << QPointF(6560, 360) << box1;
-        QTest::newRow("a height below") << QPointF(7560, 1005) << QPointF(7560, 1005);
-        QTest::newRow("between homes 1 and 5") << QPointF(960, 3450) << QPointF(960, 2880);
-    }
+    // Released 1000 twips left of a box it snaps in, a height below it stays, and between two
+    // homes it goes to the nearer.
     void aReleasedLabelSnaps()
     {
-        QFETCH(QPointF, releasedAt);
-        QFETCH(QPointF, endsAt);
-        TimelineBoard board;
-        releaseAt(board, 2, releasedAt);
-        QCOMPARE(pointOf(board.label(2)), endsAt);
+        const auto endsAt = [](QPointF releasedAt) {
+            TimelineBoard board;
+            releaseAt(board, 2, releasedAt);
+            return pointOf(board.label(2));
+        };
+        QCOMPARE(endsAt({6560, 360}), QPointF(7560, 360));
+        QCOMPARE(endsAt({7560, 1005}), QPointF(7560, 1005));
+        QCOMPARE(endsAt({960, 3450}), QPointF(960, 2880));
     }
 
     void aStackedPairCountsAsTwoPlacements()
