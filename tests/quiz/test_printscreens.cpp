@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -62,29 +63,25 @@ private slots:
 
     // The screen stays after printing, so a second copy can be printed, and after any
     // failure, which the pupil is told of; a heading wider than a quarter page prints smaller.
-    void fullMarksPrintTheNamedCertificateAgainAndAgain()
+    void fullMarksPrintTheCertificateAndFailuresAreTold()
     {
         Pupil pupil;
         ResultsScreen *results = fullMarks(pupil, QStringLiteral("Sam Reed"));
         RecordingPrinter &printer = pupil.program.printer;
         QStringList &messages = pupil.program.dialogs().messages;
-        // About 40 characters of the screen's small font take a quarter of the page.
+        // The named certificate on a real queue, and again after it, are the end-to-end test's.
+        // Here a heading of about 40 characters, wider in the screen's font than a quarter of
+        // the page, prints smaller.
         const QString longHeading =
             QStringLiteral("The Life of Tomas Verrin and the Code for Reading by Touch");
-        for (const QString &heading : {QStringLiteral("Zorvanel"), longHeading}) {
-            results->showScore(10, 10, heading);
-            printCertificate(results);
-            QCOMPARE(messages.last(), certificatePrinting);
-            QVERIFY(printer.documents.back().sent);
-            const QStringList texts = printedTexts(printer.documents.back());
-            QVERIFY(texts.contains(QStringLiteral("Sam Reed")) && texts.contains(heading));
-            for (const PrintedOp &op : printer.documents.back().texts()) {
-                if (op.text == heading && op.style.colour == QColor(0, 0, 255))
-                    QCOMPARE(op.style.points, heading == longHeading ? 28.0 : 36.0);
-            }
-        }
-        QCOMPARE(printer.documents.size(), size_t(2));
-        QCOMPARE(pupil.screens().front(), results);
+        results->showScore(10, 10, longHeading);
+        printCertificate(results);
+        QCOMPARE(messages, QStringList{certificatePrinting});
+        QVERIFY(printer.documents.back().sent);
+        const std::vector<PrintedOp> texts = printer.documents.back().texts();
+        QVERIFY(std::any_of(texts.begin(), texts.end(), [&](const PrintedOp &op) {
+            return op.text == longHeading && op.style.points == 28.0;
+        }));
         messages.clear();
 
         printer.failAtStep = 30;
