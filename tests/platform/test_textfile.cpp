@@ -141,13 +141,6 @@ private slots:
                  QByteArray("x???\x99"));
     }
 
-    void writesLinesWithCrlfInTheCodePage()
-    {
-        QDir().mkdir("Multiple");
-        QVERIFY(writeTextLines("multiple\\Notes.txt", {" 2 ", QString::fromUtf8("Café"), ""}));
-        QCOMPARE(fileBytes("Multiple/Notes.txt"), QByteArray(" 2 \r\nCaf\xe9\r\n\r\n"));
-    }
-
     void failedWriteLeavesOldFileWhole_data()
     {
         QTest::addColumn<QString>("target");
