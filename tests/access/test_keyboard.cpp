@@ -68,9 +68,7 @@ private slots:
     {
         QTest::addColumn<int>("activity");
         QTest::newRow("timeline") << int(TopicHub::TimelineActivity);
-        QTest::newRow("cipher") << int(TopicHub::CipherActivity);
         QTest::newRow("quiz") << int(TopicHub::QuizActivity);
-        QTest::newRow("key facts") << int(TopicHub::KeyFactsActivity);
     }
     void tabGoesRoundTheFrontScreenAndEscapeLeads()
     {
