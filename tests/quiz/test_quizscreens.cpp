@@ -62,7 +62,8 @@ private slots:
         // Leaving the review closes the results too.
         click(review->findChild<ButtonLabel *>(QStringLiteral("Label3(1)")));
         QCOMPARE(pupil.screens().front(), pupil.hub);
-        QVERIFY(!pupil.screens().find<ResultsScreen>() && !pupil.screens().find<WrongAnswersScreen>());
+        QVERIFY(!pupil.screens().find<ResultsScreen>() &&
+                !pupil.screens().find<WrongAnswersScreen>());
 
         // Nothing answered lists all ten; Exit on the results closes the unseen review too.
         results = pupil.takeQuiz([](int) { return 0; });
@@ -71,7 +72,8 @@ private slots:
         QCOMPARE(shownLines(pupil.screens().find<WrongAnswersScreen>()).size(), 10);
         click(results->buttons()->at(ResultsScreen::ExitCommand));
         QCOMPARE(pupil.screens().front(), pupil.hub);
-        QVERIFY(!pupil.screens().find<ResultsScreen>() && !pupil.screens().find<WrongAnswersScreen>());
+        QVERIFY(!pupil.screens().find<ResultsScreen>() &&
+                !pupil.screens().find<WrongAnswersScreen>());
     }
 
     void movingBackAsksTheQuestionAfresh()
