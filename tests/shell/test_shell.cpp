@@ -91,19 +91,16 @@ private slots:
         program.writeFile(QStringLiteral("multiple/track.txt"),
                           " 2 \r\nRivers& Lakes\r\nOceans\r\n");
 
+        // The way there and back by Escape is the keyboard test's; here the index is read
+        // again.
         QTest::mouseClick(entry(menu, MainMenu::ExitEntry), Qt::LeftButton);
         Screens &screens = program.context().screens();
         QVERIFY(!screens.find<MainMenu>());
-        auto *closing = screens.find<ClosingScreen>();
-        QCOMPARE(screens.front(), closing);
-        QTest::mouseClick(closing->findChild<QPushButton *>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
-        MainMenu *fresh = screens.find<MainMenu>();
-        QVERIFY(fresh && fresh->isVisible());
-        QCOMPARE(screens.front(), fresh);
-        QVERIFY(!screens.find<ClosingScreen>());
+        QTest::mouseClick(
+            screens.find<ClosingScreen>()->findChild<QPushButton *>(QStringLiteral("Command1")),
+            Qt::LeftButton);
+        QCOMPARE(screens.front(), screens.find<MainMenu>());
         QTRY_COMPARE(state.worksheetIndex.count(), 2);
-        QVERIFY(program.quits.isEmpty());
     }
 
     // Without its picture the closing screen falls back on the common frame, which still
