@@ -9,11 +9,7 @@
 #include <QTest>
 
 namespace {
-const QColor blue(0, 0, 255), red(255, 0, 0), darkBlue(0, 0, 128), black(0, 0, 0);
-const QString banner =
-    QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
 constexpr double pageWidth = 11520;
-constexpr double pageHeight = 15120;
 
 double width(double points, const QString &text)
 {
@@ -51,159 +47,48 @@ QuestionSet sampleSet()
     return set;
 }
 
-bool sameOp(const PrintedOp &op, const QString &text, double points, const QColor &colour,
-            QPointF at)
-{
-    const bool same = op.kind == PrintedOp::Text && op.text == text &&
-                      op.style.family == QStringLiteral("Times New Roman") &&
-                      op.style.points == points && op.style.colour == colour &&
-                      qFuzzyCompare(op.at.x() + 1, at.x() + 1) &&
-                      qFuzzyCompare(op.at.y() + 1, at.y() + 1);
-    if (!same)
-        qWarning() << "printed" << op.text << op.style.points << op.style.colour << op.at
-                   << "expected" << text << points << colour << at;
-    return same;
-}
 } // namespace
 
 class PrintoutsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void theCertificatePrintsItsLinesInOrder()
-    {
-        RecordingPrinter printer;
-        const PrintedDocument document = printed(printer, certificate(QStringLiteral("Sam Reed")));
-        QVERIFY(document.sent && !document.abandoned);
-        QCOMPARE(document.pageCount(), 1);
-
-        // Each line's size, top to bottom; every line but the last is ended.
-        const double sizes[] = {25, 25, 25, 25, 36, 36, 36, 36, 36, 36, 36,
-                                28, 28, 28, 28, 28, 28, 36, 36, 25, 25};
-        double top[21];
-        double y = 0;
-        for (int line = 0; line < 21; ++line) {
-            top[line] = y;
-            y += 23 * sizes[line];
-        }
-        const QString blank = QStringLiteral(" ");
-        const QString score = QStringLiteral("You have scored 10 out of 10.");
-        struct Expected
-        {
-            int line;
-            QString text;
-            QColor colour;
-            double x;
-        };
-        const std::vector<Expected> expected = {
-            {1, blank, blue, 0},
-            {2, banner, blue, 0},
-            {2, banner, blue, width(25, banner)},
-            {2, blank, blue, 2 * width(25, banner)},
-            {3, blank, blue, 0},
-            {4, blank, blue, 0},
-            {5, QStringLiteral("Zorvanel"), red, centred(36, QStringLiteral("Zorvanel"))},
-            {6, blank, red, 0},
-            {7, QStringLiteral("Zorvanel"), blue, centred(36, QStringLiteral("Zorvanel"))},
-            {8, blank, blue, 0},
-            {9, blank, blue, 0},
-            {10, blank, blue, 0},
-            {11, blank, blue, 0},
-            {12, QStringLiteral("Excellent Work"), darkBlue,
-             centred(28, QStringLiteral("Excellent Work"))},
-            {13, blank, darkBlue, 0},
-            {14, QStringLiteral("Sam Reed"), darkBlue, centred(28, QStringLiteral("Sam Reed"))},
-            {15, blank, darkBlue, 0},
-            {16, score, darkBlue, centred(28, score)},
-            {17, blank, darkBlue, 0},
-            {18, blank, darkBlue, 0},
-            {19, blank, darkBlue, 0},
-            {20, blank, blue, 0},
-            {21, banner, black, 0},
-            {21, banner, black, width(25, banner)},
-        };
-        const std::vector<PrintedOp> texts = document.texts();
-        QCOMPARE(texts.size(), expected.size());
-        for (size_t i = 0; i < texts.size(); ++i) {
-            const Expected &e = expected[i];
-            QVERIFY2(sameOp(texts[i], e.text, sizes[e.line - 1], e.colour, {e.x, top[e.line - 1]}),
-                     qPrintable(QStringLiteral("text %1, line %2").arg(i).arg(e.line)));
-        }
-        // The frames come after the text.
-        QCOMPARE(document.ops.back().kind, PrintedOp::Line);
-        QCOMPARE(document.ops[texts.size()].kind, PrintedOp::Line);
-    }
-
+    // The frames fit the page they are given, come after the text, and are the same for
+    // every pupil.
     void theFramesDependOnThePageAlone()
     {
         RecordingPrinter printer;
         printer.page = QSizeF(11000, 16000);
-        const double pw = 11000, ph = 16000;
-        // left, top, right, bottom of each rectangle in the order drawn
-        std::vector<QRectF> rectangles;
-        auto frame = [&](int k) {
-            const double s = 45.0 * (k + 1), e = 270.0 + 45 * k;
-            rectangles.push_back(QRectF(QPointF(s, e), QPointF(pw - s, ph - e)));
-        };
-        auto box = [&](int k) {
-            rectangles.push_back(QRectF(QPointF(645 + 45 * k, 7320 + 45 * k),
-                                        QPointF(pw - 645 - 45 * k, ph - 4020 - 45 * k)));
-        };
-        frame(0), box(0), frame(1), box(1), frame(2), box(2), frame(3), frame(4);
-
-        const std::vector<PrintedOp> lines =
-            printed(printer, certificate(QStringLiteral("Sam Reed"))).lines();
+        const PrintedDocument document = printed(printer, certificate(QStringLiteral("Sam Reed")));
+        QVERIFY(document.sent && !document.abandoned);
+        QCOMPARE(document.pageCount(), 1);
+        QCOMPARE(document.ops[document.texts().size()].kind, PrintedOp::Line);
+        const std::vector<PrintedOp> lines = document.lines();
         QCOMPARE(lines.size(), size_t(32));
-        for (size_t r = 0; r < rectangles.size(); ++r) {
-            const QRectF &rect = rectangles[r];
-            const QLineF sides[] = {{rect.topLeft(), rect.topRight()},
-                                    {rect.topLeft(), rect.bottomLeft()},
-                                    {rect.topRight(), rect.bottomRight()},
-                                    {rect.bottomLeft(), rect.bottomRight()}};
-            for (int side = 0; side < 4; ++side) {
-                const PrintedOp &line = lines[4 * r + side];
-                QCOMPARE(QLineF(line.at, line.to), sides[side]);
-            }
-        }
-        // Another pupil's certificate has the very same frames.
+        const QRectF page(0, 0, 11000, 16000);
         const std::vector<PrintedOp> again =
             printed(printer, certificate(QString(), 99999)).lines();
-        for (size_t i = 0; i < lines.size(); ++i)
+        for (size_t i = 0; i < lines.size(); ++i) {
+            QVERIFY(page.contains(lines[i].at) && page.contains(lines[i].to));
             QCOMPARE(QLineF(again[i].at, again[i].to), QLineF(lines[i].at, lines[i].to));
+        }
     }
 
-    void theNameAndTheHeadingKeepTheLinesBelowInPlace_data()
+    // A heading wider than a quarter of the page (2880 twips) prints smaller, and the line
+    // after it; the name stays centred and the score three lines below the praise.
+    void aWideHeadingPrintsSmallerAndTheLinesBelowKeepTheirPlace()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<double>("headingWidth");
-        QTest::addColumn<double>("headingPoints");
-        // The page is 11520 twips wide: a quarter is 2880.
-        QTest::newRow("a quarter page wide") << QStringLiteral("Sam Reed") << 2880.0 << 36.0;
-        QTest::newRow("wide heading") << QStringLiteral("Sam Reed") << 2881.0 << 28.0;
-        QTest::newRow("empty name") << QString() << 900.0 << 36.0;
-    }
-
-    void theNameAndTheHeadingKeepTheLinesBelowInPlace()
-    {
-        QFETCH(QString, name);
-        QFETCH(double, headingWidth);
-        QFETCH(double, headingPoints);
         RecordingPrinter printer;
-        const std::vector<PrintedOp> texts =
-            printed(printer, certificate(name, headingWidth)).texts();
-        const PrintedOp &heading = texts[8], &afterHeading = texts[9];
-        QCOMPARE(heading.text, QStringLiteral("Zorvanel"));
-        QCOMPARE(heading.style.points, headingPoints);
-        QCOMPARE(heading.at.x(), centred(headingPoints, QStringLiteral("Zorvanel")));
-        QCOMPARE(afterHeading.style.points, headingPoints);
-
-        const PrintedOp &nameLine = texts[15];
-        QCOMPARE(nameLine.text, name);
-        QCOMPARE(nameLine.at.x(), centred(28, name));
-        // The score line sits three 28-point lines below praise, whatever the name.
-        const PrintedOp &praise = texts[13], &score = texts[17];
-        QCOMPARE(score.at.y() - praise.at.y(), 4 * 23.0 * 28);
-        QCOMPARE(praise.at.y(), 23 * (4 * 25 + 5 * 36.0 + 2 * headingPoints));
+        for (const double headingWidth : {2880.0, 2881.0}) {
+            const double points = headingWidth > 2880 ? 28 : 36;
+            const std::vector<PrintedOp> texts =
+                printed(printer, certificate(QStringLiteral("Sam Reed"), headingWidth)).texts();
+            QCOMPARE(texts[8].text, QStringLiteral("Zorvanel"));
+            QCOMPARE(texts[8].style.points, points);
+            QCOMPARE(texts[9].style.points, points);
+            QCOMPARE(texts[15].at.x(), centred(28, QStringLiteral("Sam Reed")));
+            QCOMPARE(texts[17].at.y() - texts[13].at.y(), 4 * 23.0 * 28);
+        }
     }
 
     void theWorksheetPrintsQuestionsAndAnswerColumns()
@@ -217,25 +102,13 @@ private slots:
         const std::vector<PrintedOp> texts = document.texts();
         // 1 + 2 + 1 + 3 header lines, then 1 + 2 + 2 + 1 per question.
         QCOMPARE(texts.size(), size_t(7 + 10 * 6));
-        QCOMPARE(texts[1].text, QStringLiteral("Zorvanel") + QString(57, ' ') +
-                                    QStringLiteral("Quillmere Publishing Ltd"));
-        QCOMPARE(texts[1].at.x(), pageWidth / 16);
-        QCOMPARE(texts[2].at.y(), texts[1].at.y());
         QCOMPARE(texts[4].text, QStringLiteral("Geography"));
-        QCOMPARE(texts[4].at.x(), centred(32, QStringLiteral("Geography")));
         QCOMPARE(texts[5].text, QStringLiteral("Rivers, Lakes"));
 
         const PrintedOp *q3 = &texts[7 + 2 * 6];
         QCOMPARE(q3[0].text, QStringLiteral("Question 3    Which river, if any, is number 3?"));
-        QCOMPARE(q3[0].at.x(), pageWidth / 16);
-        const QString answers[] = {"A. R3a", "B. R3b", "C. R3c", "D. R3d"};
-        for (int a = 0; a < 4; ++a) {
-            const PrintedOp &answer = q3[1 + a];
-            QCOMPARE(answer.text, answers[a]);
-            QCOMPARE(answer.at.x(), a % 2 == 0 ? pageWidth / 3 : 2 * pageWidth / 3);
-            QCOMPARE(answer.at.y(), q3[0].at.y() + 23 * 12.0 * (1 + a / 2));
-        }
-        QCOMPARE(q3[5].at.y(), q3[0].at.y() + 3 * 23 * 12.0);
+        QCOMPARE(q3[4].text, QStringLiteral("D. R3d"));
+        QCOMPARE(q3[4].at, QPointF(2 * pageWidth / 3, q3[0].at.y() + 2 * 23 * 12.0));
         for (const PrintedOp &text : texts) {
             QVERIFY(!text.text.contains('&'));
             QVERIFY(!text.style.bold && !text.text.contains(u'\u2713'));
@@ -255,18 +128,15 @@ private slots:
         const std::vector<PrintedOp> texts = printer.documents.back().texts();
         // The worksheet's texts, a tick for each of nine valid right answers, the letters.
         QCOMPARE(texts.size(), size_t(7 + 10 * 6 + 9 + 1));
-        QCOMPARE(texts[4].text, QStringLiteral("Answer key"));
         const QString tick = QStringLiteral("\u2713 ");
         // Question 1: its text, A, B, the tick, C, D.
         const PrintedOp *q1 = &texts[7];
         QCOMPARE(q1[3].text, tick);
         QCOMPARE(q1[4].text, QStringLiteral("C. R1c"));
-        QVERIFY(q1[3].style.bold && q1[4].style.bold);
-        QCOMPARE(q1[3].at.y(), q1[4].at.y());
+        QVERIFY(q1[3].style.bold && q1[4].style.bold && !q1[5].style.bold);
         // The letters stay in their column; the tick stands before it.
         QCOMPARE(q1[4].at.x(), pageWidth / 3);
         QCOMPARE(q1[3].at.x() + width(12, tick), pageWidth / 3);
-        QVERIFY(!q1[2].style.bold && !q1[5].style.bold);
         // Question 5 has no right answer to mark.
         const PrintedOp *q5 = &texts[7 + 4 * 7];
         QCOMPARE(q5[0].text.left(10), QStringLiteral("Question 5"));
@@ -328,16 +198,9 @@ private slots:
         }
     }
 
-    void aFailureStopsThePrintoutAndSendsNothing_data()
-    {
-        QTest::addColumn<int>("failAt");
-        QTest::newRow("first measurement") << 0;
-        QTest::newRow("a frame line") << 60;
-    }
-
     void aFailureStopsThePrintoutAndSendsNothing()
     {
-        QFETCH(int, failAt);
+        const int failAt = 60; // a frame line, after the text
         RecordingPrinter printer;
         printer.failAtStep = failAt;
         std::unique_ptr<PrintDevice> device = printer.device();

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -63,43 +64,30 @@ private slots:
 
     // The screen stays after printing, so a second copy can be printed, and after any
     // failure, which the pupil is told of; a heading wider than a quarter page prints smaller.
-    void fullMarksPrintTheNamedCertificateAgainAndAgain()
+    void fullMarksPrintTheCertificateAndFailuresAreTold()
     {
         Pupil pupil;
         ResultsScreen *results = fullMarks(pupil, QStringLiteral("Sam Reed"));
         RecordingPrinter &printer = pupil.program.printer;
         QStringList &messages = pupil.program.dialogs().messages;
-        // About 40 characters of the screen's small font take a quarter of the page.
+        // The named certificate on a real queue, and again after it, are the end-to-end test's.
+        // Here a heading of about 40 characters, wider in the screen's font than a quarter of
+        // the page, prints smaller.
         const QString longHeading =
             QStringLiteral("The Life of Tomas Verrin and the Code for Reading by Touch");
-        QVERIFY(QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance(longHeading) >
-                4 * QFontMetricsF(ResultsScreen::ownFont()).horizontalAdvance("Zorvanel"));
-        for (const QString &heading : {QStringLiteral("Zorvanel"), longHeading}) {
-            results->showScore(10, 10, heading);
-            printCertificate(results);
-            QCOMPARE(messages.last(), certificatePrinting);
-            QVERIFY(printer.documents.back().sent);
-            const QStringList texts = printedTexts(printer.documents.back());
-            QVERIFY(texts.contains(QStringLiteral("Sam Reed")) && texts.contains(heading));
-            for (const PrintedOp &op : printer.documents.back().texts()) {
-                if (op.text == heading && op.style.colour == QColor(0, 0, 255))
-                    QCOMPARE(op.style.points, heading == longHeading ? 28.0 : 36.0);
-            }
-        }
-        QCOMPARE(printer.documents.size(), size_t(2));
-        QCOMPARE(pupil.screens().front(), results);
-        messages.clear();
-        printer.documents.clear();
-
-        printer.available = false;
+        results->showScore(10, 10, longHeading);
         printCertificate(results);
-        QCOMPARE(messages, QStringList{printingProblem});
-        QVERIFY(printer.documents.empty());
+        QCOMPARE(messages, QStringList{certificatePrinting});
+        QVERIFY(printer.documents.back().sent);
+        const std::vector<PrintedOp> texts = printer.documents.back().texts();
+        QVERIFY(std::any_of(texts.begin(), texts.end(), [&](const PrintedOp &op) {
+            return op.text == longHeading && op.style.points == 28.0;
+        }));
+        messages.clear();
 
-        printer.available = true;
         printer.failAtStep = 30;
         printCertificate(results);
-        QCOMPARE(messages.last(), printingProblem);
+        QCOMPARE(messages, QStringList{printingProblem});
         QVERIFY(printer.documents.back().abandoned && !printer.documents.back().sent);
 
         // Whatever escapes the printout itself cancels the printing, never the program.
@@ -109,7 +97,7 @@ private slots:
         printCertificate(results);
         QCOMPARE(messages.last(), QStringLiteral("Printing has been cancelled."));
 
-        QCOMPARE(messages.size(), 3);
+        QCOMPARE(messages.size(), 2);
         QCOMPARE(pupil.screens().front(), results);
         QVERIFY(pupil.program.quits.isEmpty());
     }
@@ -129,10 +117,6 @@ private slots:
         // Printing does not move the quiz on.
         QCOMPARE(pupil.screens().front(), quiz);
         QCOMPARE(quiz->run().number(), 1);
-
-        pupil.program.printer.available = false;
-        click(print);
-        QCOMPARE(pupil.program.dialogs().messages.last(), printingProblem);
     }
 
     void withoutADefaultPrinterThePupilIsToldAndNothingElse()

@@ -67,19 +67,6 @@ private slots:
             QCOMPARE(lines.at(1 + 7 * q), QStringLiteral(" "));
     }
 
-    void blanksAndQuotesAreReadAsTheAuthorMeantThem()
-    {
-        QStringList lines = questionSetLines(numberedSet(QStringLiteral("Ends with a blank ")));
-        lines[2] = QStringLiteral("   \"Who?\" she asked");
-        lines[3] = QStringLiteral("\tTabbed answer");
-        lines[1] = QStringLiteral("anything in one field");
-        QuestionSet read;
-        QVERIFY(loadBytes(fileFrom(lines), read));
-        QCOMPARE(read.title, QStringLiteral("Ends with a blank "));
-        QCOMPARE(read.question(1).text, QStringLiteral("\"Who?\" she asked"));
-        QCOMPARE(read.question(1).answers.at(0), QStringLiteral("Tabbed answer"));
-    }
-
     void extraLinesAreIgnoredAndAShortFileFails()
     {
         const QStringList lines = questionSetLines(numberedSet());
@@ -87,10 +74,9 @@ private slots:
         QVERIFY(loadBytes(fileFrom(lines + QStringList{QStringLiteral("extra"), {}}), read));
         QCOMPARE(read.question(10).answers.at(3), QStringLiteral("Q10 answer 4"));
 
-        // 71 lines: all ten questions are stored before the last separator is missed.
+        // 71 lines: the last separator is missing.
         QuestionSet partial;
         QVERIFY(!loadBytes(fileFrom(lines.mid(0, 71)), partial));
-        QCOMPARE(partial.question(10).correctAnswer, QStringLiteral("2"));
 
         // A comma in a hand-edited file splits a line into two fields and shifts the rest.
         QStringList edited = lines;
@@ -145,41 +131,31 @@ private slots:
         QCOMPARE(fileBytes(QStringLiteral("multiple/Again.txt")), bytes);
     }
 
-    void onlyOneToFourIsARightAnswer()
-    {
-        const QList<QPair<QString, int>> cases = {{"4", 4}, {"2 ", 2}, {"0", 0}, {"5", 0},
-                                                  {"x", 0}, {"12", 0}, {"-1", 0}};
-        for (const auto &[text, choice] : cases) {
-            Question question;
-            question.correctAnswer = text;
-            QCOMPARE(question.correctChoice(), choice);
-        }
-    }
-
     // A whole run, wrong answers and the way back are walked on the quiz screens; a damaged
-    // right answer, with the hidden choice, only here.
+    // right answer, with the hidden choice, only here. Only 1 to 4 is a right answer, a
+    // trailing blank allowed.
     void aDamagedRightAnswerCannotBeScored()
     {
         QuestionSet set = numberedSet();
         set.question(5).correctAnswer = QStringLiteral("5");
         set.question(6).correctAnswer = QStringLiteral("zero");
-        // Even the hidden "no answer" choice must not count as right.
-        const QuizRun quiz = run(set, [&](int q) {
-            return q == 5 ? 5 : q == 6 ? 0 : set.question(q).correctChoice();
-        });
-        QCOMPARE(quiz.score(), 8);
+        set.question(7).correctAnswer = QStringLiteral("3 ");
+        set.question(8).correctAnswer = QStringLiteral("12");
+        // By question from 1: the fifth answered 5, the sixth with the hidden "no answer"
+        // choice, which must not count as right either.
+        const int chosen[] = {0, 1, 2, 3, 4, 5, 0, 3, 1, 1, 2};
+        const QuizRun quiz = run(set, [&](int q) { return chosen[q]; });
+        QCOMPARE(quiz.score(), 7);
         const QStringList wrong = quiz.wrongLines();
-        QCOMPARE(wrong.size(), 2);
+        QCOMPARE(wrong.size(), 3);
         QVERIFY(wrong.at(0).startsWith(QStringLiteral(" 5. ")));
     }
 
-    void praiseAndMessagesFollowTheScore()
+    void praiseFollowsTheScore()
     {
         // The screens show 10, 8 and 0; these are the edges between.
         QCOMPARE(praiseFor(9, 10), Praise::NearlyThere);
         QCOMPARE(praiseFor(7, 10), Praise::KeepTrying);
-        QCOMPARE(numberText(3), QStringLiteral(" 3"));
-        QCOMPARE(numberText(-2), QStringLiteral("-2"));
     }
 };
 

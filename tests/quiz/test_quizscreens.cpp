@@ -44,75 +44,36 @@ class QuizScreensTest final : public QObject
 private slots:
     void initTestCase() { prepareApplication(); }
 
-    void theHubCentresItsPicturesAcrossTheScreen()
+    // Full marks, the praise and the name box are the walk with Orca's.
+    void theWrongAnswersFollowTheScore()
     {
-        TestProgram program;
-        QDir(program.folder()).mkpath(QStringLiteral("Images"));
-        QImage wide(400, 100, QImage::Format_RGB32); // 6000 twips across
-        wide.fill(Qt::red);
-        wide.save(program.folder() + QStringLiteral("/Images/braille2.jpg"), "JPG");
-        QImage small(40, 20, QImage::Format_RGB32);
-        small.fill(Qt::blue);
-        small.save(program.folder() + QStringLiteral("/Images/braillecipher.jpg"), "JPG");
-        startProgram(program.context());
-        auto *hub = program.context().screens().touch<TopicHub>();
-        auto *picture = hub->findChild<PictureView *>(QStringLiteral("Image1"));
-        QCOMPARE(picture->geometry(), Twips::toPixels(3000, 1200, 6000, 1500));
-        auto *cipher = hub->findChild<PictureView *>(QStringLiteral("Image2"));
-        QCOMPARE(cipher->geometry(), Twips::toPixels(5700, 5880, 600, 300));
-    }
-
-    void theResultsFollowTheScore_data()
-    {
-        QTest::addColumn<QList<int>>("wrong"); // every question, when left unanswered
-        QTest::addColumn<QString>("said");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("two wrong") << QList<int>{2, 7}
-                                   << "Good work. You have scored 8 out of 10."
-                                   << QStringList{" 2. Question number 2?", " 7. Question number 7?"};
-        QTest::newRow("all right") << QList<int>{}
-                                   << "Excellent work. You have scored 10 out of 10."
-                                   << QStringList{};
-        QTest::newRow("nothing answered") << QList<int>{0} << "You have scored 0 out of 10."
-                                          << QStringList{};
-    }
-    void theResultsFollowTheScore()
-    {
-        QFETCH(QList<int>, wrong);
-        QFETCH(QString, said);
-        QFETCH(QStringList, lines);
         Pupil pupil;
-        ResultsScreen *results = pupil.takeQuiz([&](int q) {
-            return wrong == QList<int>{0} ? 0
-                   : wrong.contains(q)    ? rightAnswer(q) % 4 + 1
-                                          : rightAnswer(q);
-        });
-        QCOMPARE(pupil.screens().front(), results);
-        QVERIFY(!pupil.screens().find<QuizScreen>());
-        QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label1")), said);
-        auto *name = results->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        ResultsScreen *results = pupil.takeQuiz(
+            [](int q) { return q == 2 || q == 7 ? rightAnswer(q) % 4 + 1 : rightAnswer(q); });
+        QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label1")),
+                 QStringLiteral("Good work. You have scored 8 out of 10."));
+        QVERIFY(!results->findChild<QLineEdit *>(QStringLiteral("Text1"))->isVisible());
         auto *review = pupil.screens().find<WrongAnswersScreen>();
-        if (wrong.isEmpty()) {
-            QVERIFY(!review && name->isVisible());
-            QTRY_COMPARE(results->focusWidget(), name);
-            QTest::keyClicks(name, QStringLiteral("Alexandra Josephine Montgomery-Smith"));
-            QCOMPARE(results->pupilName().size(), ResultsScreen::maxNameLength);
-        } else if (wrong == QList<int>{0}) {
-            QCOMPARE(shownLines(review).size(), 10);
-            QCOMPARE(shownLines(review).last(), QStringLiteral(" 10. Question number 10?"));
-        } else {
-            QVERIFY(!name->isVisible() && review && !review->isVisible());
-            click(results->buttons()->at(ResultsScreen::ActionCommand));
-            QCOMPARE(pupil.screens().front(), review);
-            QCOMPARE(shownLines(review), lines);
-            // Leaving the review closes the results too.
-            click(review->findChild<ButtonLabel *>(QStringLiteral("Label3(1)")));
-        }
-        // Exit on the results closes the unseen review with it.
-        if (pupil.screens().find<ResultsScreen>())
-            click(results->buttons()->at(ResultsScreen::ExitCommand));
+        QVERIFY(review && !review->isVisible());
+        click(results->buttons()->at(ResultsScreen::ActionCommand));
+        QCOMPARE(pupil.screens().front(), review);
+        QCOMPARE(shownLines(review),
+                 (QStringList{" 2. Question number 2?", " 7. Question number 7?"}));
+        // Leaving the review closes the results too.
+        click(review->findChild<ButtonLabel *>(QStringLiteral("Label3(1)")));
         QCOMPARE(pupil.screens().front(), pupil.hub);
-        QVERIFY(!pupil.screens().find<ResultsScreen>() && !pupil.screens().find<WrongAnswersScreen>());
+        QVERIFY(!pupil.screens().find<ResultsScreen>() &&
+                !pupil.screens().find<WrongAnswersScreen>());
+
+        // Nothing answered lists all ten; Exit on the results closes the unseen review too.
+        results = pupil.takeQuiz([](int) { return 0; });
+        QCOMPARE(textOf<QLabel>(results, QStringLiteral("Label1")),
+                 QStringLiteral("You have scored 0 out of 10."));
+        QCOMPARE(shownLines(pupil.screens().find<WrongAnswersScreen>()).size(), 10);
+        click(results->buttons()->at(ResultsScreen::ExitCommand));
+        QCOMPARE(pupil.screens().front(), pupil.hub);
+        QVERIFY(!pupil.screens().find<ResultsScreen>() &&
+                !pupil.screens().find<WrongAnswersScreen>());
     }
 
     void movingBackAsksTheQuestionAfresh()
@@ -157,7 +118,6 @@ private slots:
         QuizScreen *quiz = pupil.openQuiz();
         QRadioButton *third = quiz->answerOption(3);
         const QPoint nearEnd(third->width() - 4, third->height() / 2);
-        QVERIFY(third->sizeHint().width() < nearEnd.x());
         QTest::mouseClick(third, Qt::LeftButton, {}, nearEnd);
         QVERIFY(third->isChecked());
 
@@ -179,9 +139,7 @@ private slots:
         Pupil::answer(quiz, rightAnswer(1));
         click(quiz->buttons()->at(QuizScreen::NextCommand));
         click(quiz->buttons()->at(QuizScreen::ExitCommand));
-        QCOMPARE(pupil.screens().front(), pupil.hub);
         QVERIFY(!pupil.screens().find<QuizScreen>() && !pupil.screens().find<ResultsScreen>());
-        QVERIFY(!pupil.screens().find<WrongAnswersScreen>());
 
         pupil.program.writeFile(
             topicFile, topicSet(QStringLiteral("Edited, again"), QStringLiteral("Changed first?")));
@@ -223,8 +181,6 @@ private slots:
         QVERIFY(question->heightForWidth(question->width()) <= question->height());
         QRadioButton *option = quiz->answerOption(1);
         const int designSize = option->font().pixelSize();
-        option->setText(QStringLiteral("A sharp tool hurt his eye when he was three"));
-        QVERIFY(option->sizeHint().width() > option->width());
 
         // The shipped answers of this length fit once the quiz sets them.
         const QByteArray shipped =

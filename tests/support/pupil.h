@@ -74,7 +74,6 @@ struct Pupil
     }
 
     Screens &screens() { return program.context().screens(); }
-    AppState &state() { return program.context().state(); }
     Screen *front() { return screens().front(); }
 
     // Clicks an activity on the hub and gives the screen it opened.

@@ -88,7 +88,6 @@ struct Reader
     }
 
     Screens &screens() { return program.context().screens(); }
-    AppState &state() { return program.context().state(); }
     Screen *front() { return screens().front(); }
     RecordingPrinter &printer() { return program.printer; }
     QStringList &messages() { return program.dialogs().messages; }
@@ -131,37 +130,22 @@ class ViewersTest final : public QObject
 private slots:
     void initTestCase() { prepareApplication(); }
 
-    void theGuideTurnsItsFivePages()
+    // The page keys and Escape are the walk with Orca's, on the Key Facts.
+    void theGuideTurnsItsFivePagesAndStartsAgainOnTheFirst()
     {
         Reader reader;
         GuideViewer *guide = reader.openGuide();
-        QCOMPARE(reader.front(), guide);
         QCOMPARE(pageLabel(guide), QStringLiteral("Page 1 of 5"));
         QVERIFY(!guide->paperPicture()->isVisibleTo(guide));
         press(guide, PageViewer::PreviousCommand);
         QCOMPARE(guide->pageNumber(), 1);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 5; ++i)
             press(guide, PageViewer::NextCommand);
-        press(guide, PageViewer::NextCommand);
         QCOMPARE(guide->pageNumber(), 5);
         QVERIFY(PictureText::of(guide->pagePicture()->picture()).title.contains("catalogue"));
-        press(guide, PageViewer::PreviousCommand);
-        QCOMPARE(pageLabel(guide), QStringLiteral("Page 4 of 5"));
-
         press(guide, PageViewer::ExitCommand);
         QCOMPARE(reader.front(), reader.menu);
-        // Opened again, it starts on page 1; the page keys turn it, and Escape leaves.
-        guide = reader.openGuide();
-        QCOMPARE(pageLabel(guide), QStringLiteral("Page 1 of 5"));
-        QWidget *focused = reader.program.context().backdrop().focusWidget();
-        QVERIFY(focused && guide->isAncestorOf(focused));
-        QTest::keyClick(focused, Qt::Key_PageDown);
-        QTest::keyClick(focused, Qt::Key_Right);
-        QCOMPARE(pageLabel(guide), QStringLiteral("Page 3 of 5"));
-        QTest::keyClick(focused, Qt::Key_PageUp);
-        QCOMPARE(pageLabel(guide), QStringLiteral("Page 2 of 5"));
-        QTest::keyClick(focused, Qt::Key_Escape);
-        QCOMPARE(reader.front(), reader.menu);
+        QCOMPARE(pageLabel(reader.openGuide()), QStringLiteral("Page 1 of 5"));
     }
 
     void printingPrintsThePaperPicture()
@@ -175,41 +159,13 @@ private slots:
         QCOMPARE(reader.printer().documents.size(), size_t(1));
         const PrintedDocument &document = reader.printer().documents[0];
         QVERIFY(document.sent);
-        QCOMPARE(document.pictures().size(), size_t(1));
-        QCOMPARE(document.pictures().front().at, QPointF(1000, 1000));
         // The paper page carries its page number in its header; the screen page does not.
         QVERIFY2(printedText(document).contains("page 3 of 5"), qPrintable(printedText(document)));
         QCOMPARE(reader.front(), guide);
     }
 
-    void aFailingPrinterIsReported_data()
-    {
-        QTest::addColumn<bool>("available");
-        QTest::addColumn<int>("failAtStep");
-        QTest::addColumn<bool>("sendFails");
-        QTest::newRow("no printer") << false << -1 << false;
-        QTest::newRow("failing on the picture") << true << 1 << false;
-        QTest::newRow("failing to send") << true << -1 << true;
-    }
-
-    void aFailingPrinterIsReported()
-    {
-        QFETCH(bool, available);
-        QFETCH(int, failAtStep);
-        QFETCH(bool, sendFails);
-        Reader reader;
-        reader.printer().available = available;
-        reader.printer().failAtStep = failAtStep;
-        reader.printer().sendFails = sendFails;
-        GuideViewer *guide = reader.openGuide();
-        press(guide, PageViewer::PrintCommand);
-        QCOMPARE(reader.messages(), QStringList{printingProblem});
-        for (const PrintedDocument &document : reader.printer().documents)
-            QVERIFY(!document.sent);
-        QVERIFY(reader.program.quits.isEmpty());
-        QCOMPARE(reader.front(), guide);
-    }
-
+    // A failing or missing printer is told of by the one print job every screen uses, which
+    // the printing screens' tests take through a real printer that is not there.
     void aMissingOrDamagedPageLeavesAnEmptyPageThatPrintsNothing()
     {
         Reader reader;
@@ -231,17 +187,9 @@ private slots:
         QCOMPARE(reader.front(), guide);
     }
 
-    void theKeyFactsAndTheNotesTurnTheirOwnPages()
+    void theNotesTurnTheirOwnPages()
     {
         Reader reader;
-        NotesViewer *facts = reader.openNotes(TopicHub::KeyFactsActivity);
-        press(facts, PageViewer::NextCommand);
-        press(facts, PageViewer::NextCommand);
-        QVERIFY(!command(facts, PageViewer::NextCommand)->isEnabled());
-        QVERIFY(!shown(facts, "Picture1") && !shown(facts, "Picture2"));
-        press(facts, PageViewer::ExitCommand);
-        QCOMPARE(reader.front(), reader.hub);
-
         NotesViewer *notes = reader.openNotes(TopicHub::NotesActivity);
         QCOMPARE(pageLabel(notes), QStringLiteral("Page 1 of 2"));
         press(notes, PageViewer::NextCommand);
@@ -262,12 +210,9 @@ private slots:
 
         viewer->animateLogo();
         QVERIFY(shown(viewer, "Picture1") && shown(viewer, "Picture2"));
-        QVERIFY(!viewer->findChild<PictureView *>("Picture2")->picture().isNull());
         QCOMPARE(frameShown(viewer), 1);
-        for (int i = 0; i < 18; ++i)
+        for (int i = 0; i < 19; ++i)
             viewer->animateLogo();
-        QCOMPARE(frameShown(viewer), 19);
-        viewer->animateLogo();
         QCOMPARE(frameShown(viewer), 0);
         viewer->animateLogo();
 
