@@ -1,11 +1,11 @@
 // A pupil without a mouse: the keys that reach and run every control, and the Braille cells
 // a screen reader is given. What a screen reader makes of it all, the walk with Orca in
 // tests/e2e/screen_reader.py hears.
-#include "frame/application.h"
 #include "braille/braillecell.h"
+#include "frame/application.h"
+#include "pupil.h"
 #include "quiz/answerkeys.h"
 #include "shell/closingscreen.h"
-#include "pupil.h"
 #include "standardbraille.h"
 
 #include <QApplication>

@@ -15,9 +15,11 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9") << QStringLiteral("café");
-        QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9")
-                                                       << QStringLiteral("café");
-        QTest::newRow("not UTF-8: windows-1252") << QByteArray("caf\xE9 \x80") << QStringLiteral("café €");
+        QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                                    "caf\xC3\xA9")
+                                                      << QStringLiteral("café");
+        QTest::newRow("not UTF-8: windows-1252")
+            << QByteArray("caf\xE9 \x80") << QStringLiteral("café €");
     }
     void decoding()
     {
@@ -65,7 +67,8 @@ private slots:
             "\n"
             "Tomas went to {=school ~sea ~war ~work} in Paris.\r\n"
             "\r\n"
-            "::Marked:: [html]Pick {~[html]in<i>correct</i>. =%100%[markdown]**right** ~[plain]<b> ~ [moodle]m}\n");
+            "::Marked:: [html]Pick {~[html]in<i>correct</i>. =%100%[markdown]**right** ~[plain]<b> "
+            "~ [moodle]m}\n");
         const gift::Reading reading = gift::read(file);
         QCOMPARE(reading.questions.size(), 4);
 
@@ -108,15 +111,17 @@ private slots:
     // cannot be read, named by its line, and the questions around them are read.
     void aBrokenQuestionIsReadAlone()
     {
-        const gift::Reading reading = gift::read(QStringLiteral(
-            "Fine {=a ~b ~c ~d}\n\nBroken {\n=a\n\n~b\n}\n\n// fine again\nAlso fine {=a ~b ~c ~d}\n"));
+        const gift::Reading reading =
+            gift::read(QStringLiteral("Fine {=a ~b ~c ~d}\n\nBroken {\n=a\n\n~b\n}\n\n// fine "
+                                      "again\nAlso fine {=a ~b ~c ~d}\n"));
         QCOMPARE(reading.questions.size(), 4);
         QStringList problems;
         QList<int> lines;
         for (const exchange::Question &question : reading.questions)
             problems << question.problem, lines << question.line;
-        QCOMPARE(problems, (QStringList{"", "its answer block is opened with \"{\" and never closed",
-                                        "its answer block is closed with \"}\" but never opened", ""}));
+        QCOMPARE(problems,
+                 (QStringList{"", "its answer block is opened with \"{\" and never closed",
+                              "its answer block is closed with \"}\" but never opened", ""}));
         QCOMPARE(lines, (QList<int>{1, 3, 6, 10}));
         QCOMPARE(reading.questions.at(1).text, QStringLiteral("Broken {\n=a"));
         QCOMPARE(reading.questions.at(3).answers.size(), 4);

@@ -27,7 +27,8 @@ private slots:
   <question type="multichoice">
     <name><text>Born</text></name>
     <questiontext format="html"><text><![CDATA[<p>Where was <b>Tomas</b> born?</p>]]></text>
-      <file name="map.png" path="/" encoding="base64">)" + QByteArray(200000, 'A') + R"(</file>
+      <file name="map.png" path="/" encoding="base64">)" +
+                                QByteArray(200000, 'A') + R"(</file>
     </questiontext>
     <generalfeedback format="html"><text>Read page one.</text></generalfeedback>
     <single>true</single>
@@ -62,7 +63,8 @@ private slots:
         const importrules::Verdict verdict = importrules::judge(born);
         QVERIFY2(verdict.outcome == importrules::Outcome::Usable, qPrintable(verdict.reason));
         QCOMPARE(verdict.text, QStringLiteral("Where was Tomas born?"));
-        QCOMPARE(verdict.answers, (std::array<QString, 4>{"Paris", "Coupvray", "Rome and Lyon", "London"}));
+        QCOMPARE(verdict.answers,
+                 (std::array<QString, 4>{"Paris", "Coupvray", "Rome and Lyon", "London"}));
         QCOMPARE(verdict.correct, 2);
 
         QCOMPARE(importrules::judge(reading.questions.at(1)).reason,
@@ -86,12 +88,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("entity declarations") << QByteArray(
-            "<?xml version=\"1.0\"?><!DOCTYPE quiz [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;\">]>"
-            "<quiz><question type=\"description\"><questiontext><text>&b;</text></questiontext></question></quiz>")
-                                             << "declares a document type";
-        QTest::newRow("an unclosed tag") << QByteArray("<quiz>\n<question type=\"essay\"><name><text>x</text>")
-                                         << "not well-formed XML (line 2, column 43";
+        QTest::newRow("entity declarations")
+            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE quiz [<!ENTITY a "
+                          "\"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;\">]>"
+                          "<quiz><question "
+                          "type=\"description\"><questiontext><text>&b;</text></questiontext></"
+                          "question></quiz>")
+            << "declares a document type";
+        QTest::newRow("an unclosed tag")
+            << QByteArray("<quiz>\n<question type=\"essay\"><name><text>x</text>")
+            << "not well-formed XML (line 2, column 43";
         QTest::newRow("not a quiz") << QByteArray("<html><body/></html>") << "not a quiz";
     }
     void badFilesReadNothing()

@@ -29,12 +29,23 @@ private slots:
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("the teacher's") << "Birds" << "$course$/Braille" << "Birds";
-        QTest::newRow("an ampersand in words") << "Rivers, Lakes & Seas" << "" << "Rivers, Lakes and Seas";
-        QTest::newRow("the category's last part") << "" << "$course$/Inventors/Braille" << "Braille";
-        QTest::newRow("the file's name") << "" << "" << "braille quiz";
-        QTest::newRow("a long category, shortened") << "" << "Top/" + QString(40, u'x') << QString(25, u'x');
-        QTest::newRow("a teacher's title too long") << QString(26, u'y') << "" << "";
+        QTest::newRow("the teacher's") << "Birds"
+                                       << "$course$/Braille"
+                                       << "Birds";
+        QTest::newRow("an ampersand in words") << "Rivers, Lakes & Seas"
+                                               << ""
+                                               << "Rivers, Lakes and Seas";
+        QTest::newRow("the category's last part") << ""
+                                                  << "$course$/Inventors/Braille"
+                                                  << "Braille";
+        QTest::newRow("the file's name") << ""
+                                         << ""
+                                         << "braille quiz";
+        QTest::newRow("a long category, shortened")
+            << ""
+            << "Top/" + QString(40, u'x') << QString(25, u'x');
+        QTest::newRow("a teacher's title too long") << QString(26, u'y') << ""
+                                                    << "";
     }
     void titles()
     {

@@ -86,8 +86,10 @@ private slots:
         QTest::addColumn<QString>("work");
         QTest::addColumn<QString>("says");
         // Root writes anywhere a disk allows, so the tests reach for places no one can write.
-        QTest::newRow("under a file") << "FILE/zorvanel" << "cannot create";
-        QTest::newRow("no installed content") << "" << "installed content is missing";
+        QTest::newRow("under a file") << "FILE/zorvanel"
+                                      << "cannot create";
+        QTest::newRow("no installed content") << ""
+                                              << "installed content is missing";
     }
 
     void foldersThatCannotBeUsedAreNamed()

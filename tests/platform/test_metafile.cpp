@@ -1,8 +1,8 @@
+#include "look/fonts.h"
 #include "pictures/picture.h"
 #include "pictures/wmf/metafile.h"
 #include "pictures/wmf/metafileplayer.h"
 #include "testfiles.h"
-#include "look/fonts.h"
 #include "wmfbuilder.h"
 
 #include <QDirIterator>

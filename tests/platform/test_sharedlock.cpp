@@ -74,7 +74,8 @@ private slots:
         {
             SharedLock taker(guarded, quick());
             QCOMPARE(taker.acquire(), SharedLock::Outcome::Held);
-            QVERIFY2(timer.elapsed() >= quick().staleMs, qPrintable(QString::number(timer.elapsed())));
+            QVERIFY2(timer.elapsed() >= quick().staleMs,
+                     qPrintable(QString::number(timer.elapsed())));
         }
         QCOMPARE(leftOver(), QStringList());
     }

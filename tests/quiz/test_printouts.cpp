@@ -2,8 +2,8 @@
 // a text is 10 twips wide per point per character, a line 23 twips high per point.
 #include "printing/printsurface.h"
 #include "printouts/certificateprintout.h"
-#include "quiz/questionset.h"
 #include "printouts/worksheetprintout.h"
+#include "quiz/questionset.h"
 #include "recordingprinter.h"
 
 #include <QTest>

@@ -1,5 +1,9 @@
-#include "frame/application.h"
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
+#include "controls/pictureview.h"
 #include "files/textfile.h"
+#include "frame/application.h"
+#include "look/twips.h"
 #include "pupil.h"
 #include "quiz/questionset.h"
 #include "quiz/quizscreen.h"
@@ -9,10 +13,6 @@
 #include "shell/startup.h"
 #include "shell/topichub.h"
 #include "testservices.h"
-#include "controls/buttonarray.h"
-#include "controls/buttonlabel.h"
-#include "controls/pictureview.h"
-#include "look/twips.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,12 +1,12 @@
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
+#include "controls/pictureview.h"
 #include "frame/application.h"
+#include "look/twips.h"
 #include "shell/closingscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/startup.h"
 #include "testservices.h"
-#include "controls/buttonarray.h"
-#include "controls/buttonlabel.h"
-#include "controls/pictureview.h"
-#include "look/twips.h"
 
 #include <QEventLoop>
 #include <QPushButton>

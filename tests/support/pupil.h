@@ -3,6 +3,8 @@
 // A pupil at the topic hub, with a topic file of known answers: shared by the tests that
 // drive the quiz and what follows it.
 
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
 #include "files/textfile.h"
 #include "quiz/questionset.h"
 #include "quiz/quizscreen.h"
@@ -11,8 +13,6 @@
 #include "shell/startup.h"
 #include "shell/topichub.h"
 #include "testservices.h"
-#include "controls/buttonarray.h"
-#include "controls/buttonlabel.h"
 
 #include <QRadioButton>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "controls/buttonarray.h"
 #include "controls/buttonlabel.h"
+#include "controls/zoomstyle.h"
 #include "frame/screen.h"
 #include "look/twips.h"
-#include "controls/zoomstyle.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The Teacher's Guide, the Key Facts and Teacher's Notes, and the acknowledgements, opened
 // from the main menu and the topic hub on the program's own pages.
+#include "controls/readablepicture.h"
 #include "frame/application.h"
+#include "look/twips.h"
 #include "pictures/picturetext.h"
 #include "pupil.h"
-#include "controls/readablepicture.h"
-#include "look/twips.h"
 #include "viewers/guideviewer.h"
 #include "viewers/notesviewer.h"
 

@@ -12,9 +12,9 @@
 //   index_appender <folder> --read <title> <seconds>
 //       reads that worksheet again and again, as another desktop opening it would, and
 //       fails on any read that is not one of the two versions whole
+#include "files/commas.h"
 #include "files/contentpath.h"
 #include "files/sharedlock.h"
-#include "files/commas.h"
 #include "worksheetfixtures.h"
 #include "worksheets/worksheetfile.h"
 

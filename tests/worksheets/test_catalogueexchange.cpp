@@ -99,7 +99,9 @@ private slots:
         QByteArray bank = giftBank(13, "$course$/top/Braille");
         QStringList longOnes;
         for (int n = 1; n <= 9; ++n) {
-            longOnes << QStringLiteral("Which of these facts about Tomas Verrin is number %1 of nine?").arg(n) +
+            longOnes << QStringLiteral(
+                            "Which of these facts about Tomas Verrin is number %1 of nine?")
+                                .arg(n) +
                             QStringLiteral(" Read page two.");
             bank += longOnes.last().toUtf8() + "{=a ~b ~c ~d}\n\n";
         }
@@ -117,9 +119,10 @@ private slots:
                               "To rewrite \"Which of these facts about Tomas…\" (line 31): the "
                               "question has 75 characters, and the wizard's box holds 60."}));
         QCOMPARE(lines.size(), 13);
-        QCOMPARE(lines.last(), QStringLiteral("12 questions left over: they open in the wizard, ten at "
-                                              "a time, for you to finish, and 9 of them need "
-                                              "rewriting in the boxes marked."));
+        QCOMPARE(lines.last(),
+                 QStringLiteral("12 questions left over: they open in the wizard, ten at "
+                                "a time, for you to finish, and 9 of them need "
+                                "rewriting in the boxes marked."));
         QCOMPARE(shownEntries(catalogue), (QStringList{"Birds", "Braille"}));
         WizardScreen *wizard = teacher.screens().find<WizardScreen>();
         QVERIFY(wizard && wizard->isVisible());
@@ -128,13 +131,16 @@ private slots:
         QCOMPARE(cut->text(), longOnes.at(0).left(60));
         QCOMPARE(cut->accessibleDescription(), longOnes.at(0));
         QLabel *note = wizard->findChild<QLabel *>(QStringLiteral("Label6"));
-        QVERIFY(note->isVisible() && note->text().startsWith(QStringLiteral("Questions left over: set 1 of 2.")));
+        QVERIFY(note->isVisible() &&
+                note->text().startsWith(QStringLiteral("Questions left over: set 1 of 2.")));
 
         // Nothing is saved while a cut text stands as the import left it.
         click(wizard->buttons()->at(WizardScreen::SaveCommand));
-        QCOMPARE(teacher.messages().takeLast(), QStringLiteral("Question 4 was too long for its box: "
-                                                               "please rewrite it before saving"));
-        QVERIFY(!QFile::exists(teacher.program.folder() + QStringLiteral("/multiple/Braille 2.txt")));
+        QCOMPARE(teacher.messages().takeLast(),
+                 QStringLiteral("Question 4 was too long for its box: "
+                                "please rewrite it before saving"));
+        QVERIFY(
+            !QFile::exists(teacher.program.folder() + QStringLiteral("/multiple/Braille 2.txt")));
         for (int q = 3; q < 10; ++q) {
             QLineEdit *box = wizard->findChild<QLineEdit *>(QStringLiteral("Text2(%1)").arg(q));
             box->selectAll();
@@ -142,12 +148,14 @@ private slots:
         }
         click(wizard->buttons()->at(WizardScreen::SaveCommand));
         QCOMPARE(teacher.messages().takeLast(), QStringLiteral("Your worksheet has been saved."));
-        QCOMPARE(WorksheetIndexFile().load().titles, (QStringList{"Birds", "Braille", "Braille 2"}));
+        QCOMPARE(WorksheetIndexFile().load().titles,
+                 (QStringList{"Birds", "Braille", "Braille 2"}));
 
         // Saving brings the next ten left over.
         QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text1")), QStringLiteral("Braille 3"));
         QCOMPARE(textOf<QLineEdit>(wizard, QStringLiteral("Text2(1)")), longOnes.at(8).left(60));
-        QVERIFY(note->text().startsWith(QStringLiteral("Questions left over: set 2 of 2. Rewrite")));
+        QVERIFY(
+            note->text().startsWith(QStringLiteral("Questions left over: set 2 of 2. Rewrite")));
     }
 
     void aDroppedQuestionFileIsImported()

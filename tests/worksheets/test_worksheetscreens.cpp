@@ -1,9 +1,9 @@
 // The wizard and the catalogue as a teacher uses them, from the main menu.
+#include "controls/pictureview.h"
 #include "frame/application.h"
 #include "pupil.h"
 #include "quiz/wronganswersscreen.h"
 #include "teacher.h"
-#include "controls/pictureview.h"
 #include "worksheetfixtures.h"
 #include "worksheets/cataloguescreen.h"
 #include "worksheets/wizardscreen.h"
