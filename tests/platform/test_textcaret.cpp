@@ -18,6 +18,8 @@ private slots:
         QTest::addColumn<Move>("move");
         QTest::addColumn<int>("to");
         const QString page = QStringLiteral("Key Facts\nA school, in Paris.\n\nThe end");
+        QTest::newRow("down keeps the column") << page << 5 << Move::NextLine << 15;
+        QTest::newRow("down on the last line stays") << page << 33 << Move::NextLine << 33;
         QTest::newRow("up to a shorter line stops at its end")
             << page << 28 << Move::PreviousLine << 9;
         QTest::newRow("up on the first line stays") << page << 5 << Move::PreviousLine << 5;
@@ -26,6 +28,7 @@ private slots:
         QTest::newRow("the line's start") << page << 15 << Move::LineStart << 10;
         QTest::newRow("the line's end") << page << 15 << Move::LineEnd << 29;
         QTest::newRow("no character before the first") << page << 0 << Move::PreviousCharacter << 0;
+        QTest::newRow("no character after the last") << page << 38 << Move::NextCharacter << 38;
     }
     void moves()
     {

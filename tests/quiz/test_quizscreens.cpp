@@ -44,7 +44,7 @@ class QuizScreensTest final : public QObject
 private slots:
     void initTestCase() { prepareApplication(); }
 
-    // Full marks, the praise and the name box are the walk with Orca's.
+    // The praise and the name box at full marks are the walk with Orca's.
     void theWrongAnswersFollowTheScore()
     {
         Pupil pupil;
@@ -74,6 +74,11 @@ private slots:
         QCOMPARE(pupil.screens().front(), pupil.hub);
         QVERIFY(!pupil.screens().find<ResultsScreen>() &&
                 !pupil.screens().find<WrongAnswersScreen>());
+
+        // Full marks: once the screen has painted, the name box takes the keys.
+        results = pupil.takeQuiz([](int q) { return rightAnswer(q); });
+        QTRY_COMPARE(results->focusWidget(),
+                     results->findChild<QLineEdit *>(QStringLiteral("Text1")));
     }
 
     void movingBackAsksTheQuestionAfresh()
