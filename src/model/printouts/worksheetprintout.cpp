@@ -8,12 +8,10 @@
 #include <QStringList>
 
 namespace {
-const QString header = QStringLiteral("Zorvanel") + QString(57, QLatin1Char(' ')) +
-                       QStringLiteral("Quillmere Publishing Ltd");
+const QString header =
+    publisher::programName + QString(57, QLatin1Char(' ')) + publisher::creditLine;
 
 const QString tick = QStringLiteral("\u2713 ");
-
-enum class Copy { Pupils, Key };
 
 // An answer as printed: its letter and text, and on the key the right one in bold with a
 // tick before its column, so the letters stay in line.
@@ -23,10 +21,10 @@ struct Choice
     bool marked = false;
 };
 
-Choice choiceOf(const Question &question, int answer, Copy copy)
+Choice choiceOf(const Question &question, int answer, WorksheetCopy copy)
 {
     const QString text = QChar(u'A' + answer) + QStringLiteral(". ") + question.answers.at(answer);
-    const bool marked = copy == Copy::Key && question.correctChoice() == answer + 1;
+    const bool marked = copy == WorksheetCopy::AnswerKey && question.correctChoice() == answer + 1;
     return {text, marked};
 }
 
@@ -56,7 +54,7 @@ void printAnswerPair(PrintSurface &surface, const Choice &first, const Choice &s
     printChoice(surface, second, secondColumn, PrintSurface::EndLine);
 }
 
-void printQuestion(PrintSurface &surface, int number, const Question &question, Copy copy)
+void printQuestion(PrintSurface &surface, int number, const Question &question, WorksheetCopy copy)
 {
     surface.setX(surface.pageWidth() / 16);
     surface.print(QStringLiteral("Question") + numberText(number) + QStringLiteral("    ") +
@@ -66,7 +64,8 @@ void printQuestion(PrintSurface &surface, int number, const Question &question, 
     surface.printBlankLine();
 }
 
-bool printPage(PrintSurface &surface, const QString &heading, const QuestionSet &set, Copy copy)
+bool printPage(PrintSurface &surface, const QString &heading, const QuestionSet &set,
+               WorksheetCopy copy)
 {
     surface.setFontName(QStringLiteral("Times New Roman"));
     surface.setFontSize(16);
@@ -84,7 +83,7 @@ bool printPage(PrintSurface &surface, const QString &heading, const QuestionSet 
     surface.setFontSize(12);
     for (int number = 1; number <= QuestionSet::questionCount; ++number)
         printQuestion(surface, number, set.question(number), copy);
-    if (copy == Copy::Key) {
+    if (copy == WorksheetCopy::AnswerKey) {
         surface.setX(surface.pageWidth() / 16);
         surface.setBold(true);
         surface.print(answerLetters(set));
@@ -95,14 +94,14 @@ bool printPage(PrintSurface &surface, const QString &heading, const QuestionSet 
 
 bool printWorksheet(PrintSurface &surface, const QString &heading, const QuestionSet &set)
 {
-    return printPage(surface, heading, set, Copy::Pupils);
+    return printPage(surface, heading, set, WorksheetCopy::Worksheet);
 }
 
 bool printAnswerKey(PrintSurface &surface, const QuestionSet &set)
 {
     const QString heading = QStringLiteral("Answer key");
     surface.setDocumentName(heading);
-    return printPage(surface, heading, set, Copy::Key);
+    return printPage(surface, heading, set, WorksheetCopy::AnswerKey);
 }
 
 QString answerLetters(const QuestionSet &set)
