@@ -9,7 +9,7 @@ class Navigation
 {
 public:
     virtual ~Navigation() = default;
-    // The main menu, loaded anew, in place of the screen that asks.
+    // The main menu, in place of the screen that asks.
     virtual void backToMainMenu(Screen *from) = 0;
     // A teacher's worksheet as a quiz, under the menu's heading and picture.
     virtual void takeWorksheetAsQuiz(const QuestionSet &set) = 0;

@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-class AppState;
+struct AppState;
 class Backdrop;
 class Dialogs;
 class Navigation;
