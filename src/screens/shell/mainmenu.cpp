@@ -139,6 +139,8 @@ void MainMenu::load()
     m_logo->loadPicture(QStringLiteral("Images\\logo2.jpg"));
     for (QWidget *w : std::initializer_list<QWidget *>{m_soundOn, m_soundOff, m_frame})
         controls::setBackColour(w, colours::black);
+    if (!host().state().classroom.isTeacher())
+        controls::markForTeachers(m_entries->at(WizardEntry));
     host().state().soundOn = 1;
     // The option shown agrees with the setting.
     m_soundOn->setChecked(true);
