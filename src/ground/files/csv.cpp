@@ -48,6 +48,17 @@ QList<QStringList> records(const QByteArray &bytes)
                 quoted = false;
             continue;
         }
+        // The common field, plain text up to the next comma or line end, is taken in one go.
+        if (c != '"' && c != ',' && c != '\n' && c != '\r') {
+            qsizetype end = i + 1;
+            while (end < bytes.size() && bytes.at(end) != ',' && bytes.at(end) != '"' &&
+                   bytes.at(end) != '\n' && bytes.at(end) != '\r')
+                ++end;
+            field += QByteArrayView(bytes).sliced(i, end - i);
+            i = end - 1;
+            recordOpen = true;
+            continue;
+        }
         if (c == '"') {
             quoted = true;
         } else if (c == ',') {

@@ -25,10 +25,8 @@ QStringList headerFields()
 
 int choiceForLetter(const QString &letter)
 {
-    for (int choice = 1; choice <= answerkeys::answerCount; ++choice)
-        if (letter == answerkeys::letter(choice))
-            return choice;
-    return 0;
+    const int choice = letter.size() == 1 ? letter.front().unicode() - u'A' + 1 : 0;
+    return choice >= 1 && choice <= answerkeys::answerCount ? choice : 0;
 }
 
 std::optional<int> numberIn(const QString &field, int lowest, int highest)
@@ -40,13 +38,39 @@ std::optional<int> numberIn(const QString &field, int lowest, int highest)
     return n;
 }
 
+// "yyyy-MM-dd HH:mm:ss" read by hand: QDateTime::fromString takes most of a class's loading.
+QDateTime timeIn(const QString &field)
+{
+    if (field.size() != timeFormat.size())
+        return {};
+    const auto number = [&field](int from, int length) {
+        int n = 0;
+        for (int i = from; i < from + length; ++i) {
+            const QChar c = field.at(i);
+            if (!c.isDigit())
+                return -1;
+            n = n * 10 + c.digitValue();
+        }
+        return n;
+    };
+    const auto isAt = [&field](int i, char16_t c) { return field.at(i) == c; };
+    if (!isAt(4, u'-') || !isAt(7, u'-') || !isAt(10, u' ') || !isAt(13, u':') || !isAt(16, u':'))
+        return {};
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2));
+    // As the classroom's clock showed it, with no zone: the file holds none, and turning
+    // thousands of local times into instants is what loading a class would spend its time on.
+    return date.isValid() && time.isValid() ? QDateTime(date, time, Qt::UTC) : QDateTime();
+}
+
 std::optional<Attempt> attemptIn(const QStringList &fields)
 {
-    if (fields.size() != fieldCount || fields.at(4) != QString::number(Attempt::outOf))
+    static_assert(Attempt::outOf == 10, "the files say out of 10");
+    if (fields.size() != fieldCount || fields.at(4) != QLatin1String("10"))
         return std::nullopt;
     Attempt attempt;
     attempt.pupil = fields.at(0);
-    attempt.finished = QDateTime::fromString(fields.at(1), timeFormat);
+    attempt.finished = timeIn(fields.at(1));
     attempt.title = fields.at(2);
     const std::optional<int> score = numberIn(fields.at(3), 0, Attempt::outOf);
     if (!attempt.finished.isValid() || !score)
@@ -56,10 +80,12 @@ std::optional<Attempt> attemptIn(const QStringList &fields)
         const QString &letter = fields.at(fixedFields + 2 * q);
         const QString &right = fields.at(fixedFields + 2 * q + 1);
         const int chosen = letter.isEmpty() ? 0 : choiceForLetter(letter);
-        if ((chosen == 0 && !letter.isEmpty()) || (right != rightText && right != wrongText))
+        // Compared as Latin-1, without a string made for each of a class's answers.
+        const bool isRight = right == QLatin1String("yes");
+        if ((chosen == 0 && !letter.isEmpty()) || (!isRight && right != QLatin1String("no")))
             return std::nullopt;
         attempt.chosen.at(q) = chosen;
-        attempt.right.at(q) = right == rightText;
+        attempt.right.at(q) = isRight;
     }
     return attempt;
 }

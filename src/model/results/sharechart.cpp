@@ -49,6 +49,11 @@ void paint(QPainter &painter, const QRectF &area, const ClassResults &results)
 
     const int count = int(results.shareRight.size());
     const double slot = plot.width() / count;
+    // "100%" fits above its bar, however narrow the chart.
+    QFont barFont = font;
+    barFont.setPixelSize(std::max(1, int(std::min(unit, slot / 2.6))));
+    QFont hardestFont = barFont;
+    hardestFont.setBold(true);
     for (int q = 1; q <= count; ++q) {
         const double share = results.shareRight.at(q - 1);
         const bool hardest = results.hardest.contains(q);
@@ -56,11 +61,12 @@ void paint(QPainter &painter, const QRectF &area, const ClassResults &results)
         const QRectF bar(left, plot.bottom() - plot.height() * share, slot * 0.7,
                          plot.height() * share);
         painter.fillRect(bar, hardest ? hardestColour : barColour);
-        painter.setFont(hardest ? bold : font);
+        painter.setFont(hardest ? hardestFont : barFont);
         painter.setPen(hardest ? hardestColour : colours::black);
         if (results.pupils > 0)
             painter.drawText(QRectF(left - slot * 0.15, bar.top() - unit * 1.6, slot, unit * 1.5),
                              Qt::AlignCenter, QStringLiteral("%1%").arg(std::lround(share * 100)));
+        painter.setFont(hardest ? bold : font);
         painter.drawText(QRectF(left - slot * 0.15, plot.bottom() + unit * 0.2, slot, unit * 1.5),
                          Qt::AlignCenter, QString::number(q));
     }
