@@ -187,6 +187,17 @@ pupils_at_once() { # NAME DESKTOP1 DESKTOP2
        name, r, n, t[int((NR + 1) / 2)], t[NR]}'
 }
 
+# One pupil at a time, ten times: how long a single recording takes with no one else about.
+pupils_one_by_one() { # NAME DESKTOP
+  local i times=$scratch/alone
+  touch "$scratch/go"
+  for ((i = 1; i <= 10; i++)); do
+    "$pupil" "$2" "Alone $i" 2413213241 "$scratch/go" --times 2>/dev/null || fail "$1: a lone pupil's result was not recorded"
+  done >"$times"
+  sort -n "$times" | awk -v name="$1" '{t[NR] = $1} END {printf "%s: a pupil alone: recording median %.0f ms, slowest %.0f ms\n",
+    name, t[int((NR + 1) / 2)], t[NR]}'
+}
+
 # A copy killed while it holds the lock: the next save waits out the stale time, no more.
 killed_while_holding() { # NAME DESKTOP1 DESKTOP2
   local name=$1 start took holder
@@ -255,7 +266,7 @@ for fs in samba sshfs; do
   if [ $fs = samba ]; then one=${desktops[0]} two=${desktops[1]}; else one=${desktops[2]} two=${desktops[3]}; fi
   appends_at_once $fs "$one" "$two"
   pupils_at_once $fs "$one" "$two"
-  [ -n "$bench" ] && continue
+  [ -n "$bench" ] && { pupils_one_by_one $fs "$one"; continue; }
   killed_while_holding $fs "$one" "$two"
   worksheet_round_trip $fs "$one" "$two"
   installed_program_on_share $fs "$one" "$two"
