@@ -3,6 +3,7 @@
 #include "commandline/commandline.h"
 #include "exchange/worksheetimport.h"
 #include "giftbank.h"
+#include "results/resultsfolder.h"
 #include "testfiles.h"
 #include "worksheets/worksheetdraft.h"
 #include "worksheets/worksheetindex.h"
@@ -21,7 +22,7 @@ struct Outcome
     QStringList err;
 };
 
-Outcome run(const QStringList &arguments)
+Outcome run(const QStringList &arguments, const Classroom &who = Classroom())
 {
     QString out;
     QString err;
@@ -30,7 +31,7 @@ Outcome run(const QStringList &arguments)
         QTextStream outStream(&out);
         QTextStream errStream(&err);
         outcome.status = commandline::run(QStringList{QStringLiteral("zorvanel")} + arguments,
-                                          outStream, errStream);
+                                          outStream, errStream, who);
     }
     outcome.out = out.split(u'\n', Qt::SkipEmptyParts);
     outcome.err = err.split(u'\n', Qt::SkipEmptyParts);
@@ -85,22 +86,34 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("withIndex");
         QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("pupil");
 
-        QTest::newRow("list, no index") << QStringList{"--list"} << false << 1;
+        QTest::newRow("list, no index") << QStringList{"--list"} << false << 1 << false;
         QTest::newRow("export, unknown title")
-            << QStringList{"--export", "Fish", "out.xml"} << true << 1;
+            << QStringList{"--export", "Fish", "out.xml"} << true << 1 << false;
         QTest::newRow("GIFT cannot hold ->")
-            << QStringList{"--export", "Arrows", "out.gift"} << true << 1;
-        QTest::newRow("export to .doc") << QStringList{"--export", "Birds", "out.doc"} << true << 2;
-        QTest::newRow("print, no --pdf") << QStringList{"--print-worksheet", "Birds"} << true << 2;
-        QTest::newRow("two tasks") << QStringList{"--list", "--import", "few.gift"} << true << 2;
-        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << true << 2;
+            << QStringList{"--export", "Arrows", "out.gift"} << true << 1 << false;
+        QTest::newRow("export to .doc")
+            << QStringList{"--export", "Birds", "out.doc"} << true << 2 << false;
+        QTest::newRow("print, no --pdf")
+            << QStringList{"--print-worksheet", "Birds"} << true << 2 << false;
+        QTest::newRow("two tasks")
+            << QStringList{"--list", "--import", "few.gift"} << true << 2 << false;
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << true << 2 << false;
+        QTest::newRow("--csv alone") << QStringList{"--csv", "out.csv"} << true << 2 << false;
+        // A pupil may list and print, but not change the catalogue or see results.
+        QTest::newRow("pupil imports") << QStringList{"--import", "few.gift"} << true << 1 << true;
+        QTest::newRow("pupil exports")
+            << QStringList{"--export", "Birds", "out.xml"} << true << 1 << true;
+        QTest::newRow("pupil's results")
+            << QStringList{"--results", "Birds", "--csv", "out.csv"} << true << 1 << true;
     }
     void exitStatus()
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, withIndex);
         QFETCH(int, status);
+        QFETCH(bool, pupil);
         WorkingFolder folder;
         QVERIFY(emptyIndex());
         QVERIFY(addWorksheet(QStringLiteral("Birds")));
@@ -110,7 +123,11 @@ private slots:
             QVERIFY(QFile::remove(QStringLiteral("multiple/track.txt")));
         const QStringList before = QDir().entryList(QDir::Files);
 
-        const Outcome outcome = run(arguments);
+        ClassroomSettings teachersOnly;
+        teachersOnly.teacherGroup = QStringLiteral("teachers");
+        const Outcome outcome =
+            run(arguments,
+                pupil ? Classroom(teachersOnly, Account{"amy", "Amy", {"amy"}}) : Classroom());
         QCOMPARE(outcome.status, status);
         // One reason; a wrong command line adds where to find the options.
         QCOMPARE(outcome.err.size(), status);
@@ -131,6 +148,32 @@ private slots:
         QCOMPARE(run({"--export", "Salt, pepper", "out.XML"}).out,
                  QStringList{"Wrote \"Salt, pepper\" to out.XML."});
         QVERIFY(fileBytes(QStringLiteral("out.XML")).startsWith("<?xml "));
+    }
+
+    // The teacher's table on the terminal and as a spreadsheet file, as the view shows it.
+    void resultsAsTheViewShowsThem()
+    {
+        WorkingFolder folder;
+        Attempt amy;
+        amy.pupil = QStringLiteral("Amy, Year 6");
+        amy.title = QStringLiteral("Birds");
+        amy.finished = QDateTime(QDate(2026, 12, 1), QTime(9, 30));
+        amy.score = 7;
+        amy.right = {true, true, true, true, true, true, true};
+        QVERIFY(ResultsFolder().record(amy));
+        const Outcome outcome = run({"--results", "Birds", "--csv", "class.csv"});
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out.mid(0, 3),
+                 (QStringList{"Results of \"Birds\"",
+                              "1 pupil, 1 attempt. Latest scores: average 7.0 out of 10, lowest 7, "
+                              "highest 7, standard deviation 0.0.",
+                              "Question 1: 100% right"}));
+        QCOMPARE(outcome.out.mid(12), (QStringList{"Pupil        Finished          Score",
+                                                   "Amy, Year 6  2026-12-01 09:30  7/10",
+                                                   "Wrote the table to class.csv."}));
+        QCOMPARE(fileBytes(QStringLiteral("class.csv")),
+                 QByteArray("\xEF\xBB\xBFPupil,Finished,Score,Out of\r\n"
+                            "\"Amy, Year 6\",2026-12-01 09:30,7,10\r\n"));
     }
 
     void answerKeyToPdf()

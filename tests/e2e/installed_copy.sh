@@ -74,8 +74,9 @@ start 124 HOME="$home" XDG_DATA_HOME="$scratch/data"
 [ -f "$scratch/data/zorvanel/multiple/track.txt" ] || fail "XDG_DATA_HOME was not used"
 start 124 HOME="$home" ZORVANEL_WORKSHEETS="$scratch/school"
 [ -f "$scratch/school/multiple/track.txt" ] || fail "ZORVANEL_WORKSHEETS was not used"
-# A school's folder keeps the worksheets only; the links stay on the desktop.
-[ "$(ls "$scratch/school")" = multiple ] || fail "the school's folder holds $(ls "$scratch/school")"
+# A school's folder keeps the worksheets and the pupils' results only; the links stay on the
+# desktop.
+[ "$(ls "$scratch/school" | tr '\n' ' ')" = "multiple results " ] || fail "the school's folder holds $(ls "$scratch/school")"
 [ "$(readlink "$work-school/multiple")" = "$scratch/school/multiple" ] || fail "no link to the school's worksheets"
 
 # A read-only school folder. Root writes anywhere, so the launcher runs as nobody then.

@@ -19,6 +19,8 @@ const QStringList sharedEntries = {QStringLiteral("Images"), QStringLiteral("wmf
                                    QStringLiteral("zorvanel.ico")};
 const QString worksheetFolder = QStringLiteral("multiple");
 const QString indexFile = QStringLiteral("track.txt");
+// The pupils' results, beside the worksheets, so a school's folder holds them too.
+const QString resultsFolder = QStringLiteral("results");
 
 QString absoluteSetting(const QProcessEnvironment &environment, const QString &name)
 {
@@ -174,8 +176,12 @@ Preparation prepare(const QString &contentDir, const QString &workDir, const QSt
     QList<std::pair<QString, QString>> links;
     for (const QString &entry : sharedEntries)
         links.append({content + u'/' + entry, workDir + u'/' + entry});
-    if (keeper != workDir)
+    if (keeper != workDir) {
         links.append({own, workDir + u'/' + worksheetFolder});
+        // A technician may have made it already, with modes that let pupils add but not read.
+        QDir().mkpath(keeper + u'/' + resultsFolder);
+        links.append({keeper + u'/' + resultsFolder, workDir + u'/' + resultsFolder});
+    }
     QStringList notes;
     for (const auto &[target, link] : links) {
         switch (ensureLink(target, link)) {
