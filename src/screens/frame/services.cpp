@@ -17,6 +17,7 @@ Services Services::real()
     services.chosenPrinter = []() -> std::unique_ptr<PrintDevice> {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+        dialog.setWindowTitle(QStringLiteral("Print for the Class"));
         dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
         if (dialog.exec() != QDialog::Accepted)
             return nullptr;

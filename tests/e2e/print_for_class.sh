@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# "Print for the Class…" through the real program on a virtual display and a real CUPS queue:
+# the system's print dialog is asked for three copies of a worksheet, and the queue must give
+# three pages, each the whole worksheet. Skipped (77) only where no display tools are
+# installed or CUPS cannot start.
+# Usage: print_for_class.sh PROGRAM CONTENT_DIR
+set -u
+program=$1 content=$2
+here=$(dirname "$0")
+source "$here/xdisplay.sh"
+source "$here/cups_sandbox.sh"
+
+x_display_start || exit $?
+if ! cups_sandbox_start; then
+  x_display_stop
+  echo "CUPS cannot start here: skipped"
+  exit 77
+fi
+app= work=$(mktemp -d)
+trap '[ -n "$app" ] && { kill $app; wait $app; } 2>/dev/null; rm -rf "$work"; cups_sandbox_stop; x_display_stop' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+cp -r "$content/." "$work/"
+for q in $(seq 10); do printf 'Question %s?{=right ~wrong a ~wrong b ~wrong c}\n\n' "$q"; done >"$work/q.gift"
+(cd "$work" && "$program" --import q.gift --title Birds >/dev/null) || fail "no worksheet to print"
+(cd "$work" && HOME=$CUPS_SANDBOX_HOME exec "$program") & app=$!
+for _ in $(seq 200); do xdotool search --onlyvisible --name '^Zorvanel$' >/dev/null 2>&1 && break; sleep 0.1; done
+sleep 1
+
+xdotool mousemove 625 483 click 1; sleep 1     # "Worksheet Catalogue" on the main menu
+xdotool mousemove 201 87 click 3; sleep 1      # the menu of "Birds"
+xdotool key Down Down Down Right; sleep 0.5    # "Print for the Class…"
+xdotool key Return; sleep 2                    # "Worksheet…": the print dialog
+xdotool search --onlyvisible --name '^Print for the Class$' >/dev/null || fail "no print dialog"
+xdotool key alt+o; sleep 1                     # the dialog's options: copies and pages
+xdotool mousemove 545 378 click --repeat 3 1; sleep 0.3
+xdotool type 3; sleep 0.3
+xdotool key Return                             # "Print"
+
+pdf=$(cups_sandbox_wait_pdf 60) || fail "no PDF came out of the queue"
+pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+[ "$pages" = 3 ] || fail "$pages pages for three copies of a one-page worksheet"
+for page in 1 2 3; do
+  text=$(pdftotext -f $page -l $page "$pdf" -)
+  grep -q Birds <<<"$text" && grep -q 'Question 10?' <<<"$text" || fail "copy $page is not the worksheet: $text"
+done
+kill -0 $app 2>/dev/null || fail "the program ended after printing"
+echo "ok: three copies of the worksheet from $CUPS_SANDBOX_QUEUE"
