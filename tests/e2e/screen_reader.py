@@ -406,6 +406,29 @@ class Walk:
         self.press("Down", lambda t: t.startswith("Print"), "spoke the worksheet menu's command")
         self.press("Escape", lambda t: t.startswith(f"{WORKSHEET} push button"),
                    "went back to the worksheet")
+        # The class's results of the topic's quiz, which this walk took with every answer right:
+        # the table read cell by cell, the chart by its figures.
+        self.tab_to("Import\u2026 push button$", "'Import\u2026'")
+        key("Menu")
+        self.press("Down", lambda t: t.startswith("Results"), "spoke the catalogue's own menu")
+        said = self.press("Return", lambda t: "combo box" in t, "spoke the results view",
+                          timeout=10)
+        self.heard["the results view"] = said
+        if not any("Results: Tomas Verrin panel" in t for t in said) or \
+                not any(t.startswith("1 pupil, 1 attempt.") for t in said):
+            self.problem(f"the results view opened without its heading and figures: {said}")
+        said = self.press("Tab", lambda t: "table with 1 row 3 columns" in t, "spoke the table")
+        self.heard["the results table"] = said
+        # Along the newest attempt's row with the arrows, as in any table.
+        said = self.press("Right", lambda t: re.search(r"\d\d\d\d-\d\d-\d\d \d\d:\d\d", t),
+                          "read when the attempt was finished")
+        said += self.press("Right", lambda t: re.search(r"\b10\b", t), "read the attempt's score")
+        said += self.press("Home", lambda t: "root" in t, "read the attempt's pupil")
+        self.heard["the results table, along the row"] = said
+        said = self.press("Tab", lambda t: "Question 10: 100% right" in t, "read the chart's figures")
+        self.heard["the results chart"] = said
+        self.press("Escape", lambda t: "Worksheets Catalogue panel" in t,
+                   "went back to the catalogue")
 
     def all(self):
         steps = [("a. the main menu and the topic", self.main_menu),

@@ -77,7 +77,7 @@ echo "accessibility bus at $a11y, registry up"
 # A working folder of its own, holding one worksheet the program's command line imports.
 work=$runtime/work
 mkdir -p "$work/multiple"
-for entry in "$content"/*; do [ "$(basename "$entry")" = multiple ] || ln -s "$(realpath "$entry")" "$work/"; done
+for entry in "$content"/*; do [[ $(basename "$entry") =~ ^(multiple|results)$ ]] || ln -s "$(realpath "$entry")" "$work/"; done
 cp "$content"/multiple/* "$work/multiple/"
 { echo '$CATEGORY: $course$/top/Braille sample'; echo
   for q in 1 2 3 4 5 6 7 8 9 10; do printf 'Question %s?{=right ~wrong a ~wrong b ~wrong c}\n\n' "$q"; done

@@ -56,10 +56,11 @@ ClassResults ClassResults::of(const QString &title, const QList<Attempt> &all)
         squares += std::pow(attempt->score - results.average, 2);
     results.standardDeviation = std::sqrt(squares / results.pupils);
 
-    const int fewestRight = *std::min_element(right.begin(), right.end());
+    const auto [fewest, most] = std::minmax_element(right.begin(), right.end());
     for (int q = 0; q < Attempt::outOf; ++q) {
         results.shareRight.at(q) = double(right.at(q)) / results.pupils;
-        if (right.at(q) == fewestRight)
+        // Where every question went as well, none was the hardest.
+        if (right.at(q) == *fewest && *fewest != *most)
             results.hardest.append(q + 1);
     }
     return results;
@@ -69,7 +70,8 @@ QStringList ClassResults::shareLines() const
 {
     QStringList lines;
     for (int q = 1; q <= Attempt::outOf; ++q) {
-        QString line = QStringLiteral("Question %1: %2 right").arg(q).arg(percent(shareRight.at(q - 1)));
+        QString line =
+            QStringLiteral("Question %1: %2 right").arg(q).arg(percent(shareRight.at(q - 1)));
         if (hardest.contains(q))
             line += QStringLiteral(" (hardest)");
         lines << line;
@@ -113,8 +115,8 @@ QStringList ClassResults::tableLines() const
     const auto row = [width](const QString &pupil, const QString &when, const QString &score) {
         return pupil.leftJustified(width + 2) + when.leftJustified(shownTime.size() + 2) + score;
     };
-    QStringList lines = {row(QStringLiteral("Pupil"), QStringLiteral("Finished"),
-                             QStringLiteral("Score"))};
+    QStringList lines = {
+        row(QStringLiteral("Pupil"), QStringLiteral("Finished"), QStringLiteral("Score"))};
     for (const Attempt &attempt : attempts)
         lines << row(attempt.pupil, attempt.finished.toString(shownTime),
                      QStringLiteral("%1/%2").arg(attempt.score).arg(Attempt::outOf));

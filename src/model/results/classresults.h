@@ -22,7 +22,8 @@ struct ClassResults
     double standardDeviation = 0;
     // For each question, the share of pupils who answered it right, 0 to 1.
     std::array<double, Attempt::outOf> shareRight{};
-    // The questions (1 to 10) with the lowest share; none without attempts.
+    // The questions (1 to 10) with the lowest share; none without attempts, or where every
+    // question has the same.
     QList<int> hardest;
 
     static ClassResults of(const QString &title, const QList<Attempt> &all);

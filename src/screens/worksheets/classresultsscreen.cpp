@@ -21,9 +21,9 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QSignalBlocker>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTableView>
 
 ClassResultsScreen::ClassResultsScreen(ScreenHost &host)
@@ -95,6 +95,9 @@ void ClassResultsScreen::showResults(const QString &title)
     fillChooser(title, loaded.attempts);
     m_summary->setText(m_results.summary());
     m_attempts->setAttempts(&m_results.attempts);
+    // A screen reader entering the table starts at the newest attempt's pupil.
+    if (!m_results.attempts.isEmpty())
+        m_table->setCurrentIndex(m_attempts->index(0, 0));
     m_chart->setResults(&m_results);
     setSpokenHeading(QStringLiteral("Results: ") + title);
 }
