@@ -1,11 +1,13 @@
 #include "commandline/commandline.h"
 
+#include "embossing/louistranslator.h"
 #include "exchange/importreport.h"
 #include "exchange/worksheetexport.h"
 #include "exchange/worksheetimport.h"
 #include "files/commas.h"
 #include "printing/pdfdevice.h"
 #include "printing/printsurface.h"
+#include "printouts/braillefile.h"
 #include "printouts/worksheetprintout.h"
 #include "quiz/questionset.h"
 #include "texts/publisher.h"
@@ -49,6 +51,20 @@ struct Options
                            QStringLiteral("With --print-worksheet or --print-answer-key: the PDF "
                                           "file to write."),
                            QStringLiteral("FILE")};
+    QCommandLineOption braille{
+        QStringLiteral("braille"),
+        QStringLiteral("Save the worksheet TITLE, or the topic's own question set by its "
+                       "title, in Braille to the --brf file."),
+        QStringLiteral("TITLE")};
+    QCommandLineOption brf{QStringLiteral("brf"),
+                           QStringLiteral("With --braille: the Braille Ready File to write."),
+                           QStringLiteral("FILE")};
+    QCommandLineOption grade{QStringLiteral("grade"),
+                             QStringLiteral("With --braille: 2 for contracted Braille (the "
+                                            "default), 1 for uncontracted."),
+                             QStringLiteral("1|2"), QStringLiteral("2")};
+    QCommandLineOption answerKey{QStringLiteral("answer-key"),
+                                 QStringLiteral("With --braille: save the answer key instead.")};
     QCommandLineOption list{QStringLiteral("list"),
                             QStringLiteral("List the worksheets' titles, one a line.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
@@ -58,6 +74,7 @@ struct Options
     {
         return {import, title, exportTo, printWorksheet, printAnswerKey, pdf, list, help};
     }
+    QList<QCommandLineOption> brailleOptions() const { return {braille, brf, grade, answerKey}; }
 };
 
 int wrong(QTextStream &err, const QString &reason)
@@ -76,6 +93,8 @@ public:
     int exportWorksheet(const QString &title, const QString &file);
     int printToPdf(const QString &title, const QString &file, bool answerKey);
     int listTitles();
+    int saveInBraille(const QString &title, const QString &file, BrailleGrade grade,
+                      WorksheetCopy copy);
 
 private:
     int fail(const QString &reason)
@@ -164,6 +183,27 @@ int Run::printToPdf(const QString &title, const QString &file, bool answerKey)
     return Done;
 }
 
+int Run::saveInBraille(const QString &title, const QString &file, BrailleGrade grade,
+                       WorksheetCopy copy)
+{
+    // The topic's own quiz is no catalogue entry, yet a class with a blind pupil needs it
+    // on paper too.
+    const bool topicSet = title.compare(QLatin1String("Tomas Verrin"), Qt::CaseInsensitive) == 0;
+    QuestionSet set;
+    if (topicSet && !worksheetfile::read(QStringLiteral("Tomas Verrin"), set))
+        return fail(QStringLiteral("the topic's question set cannot be read."));
+    if (const QString reason = topicSet ? QString() : readWorksheet(title, set); !reason.isEmpty())
+        return fail(reason);
+    LouisTranslator translator(grade);
+    QString problem;
+    if (!braillefile::write(fromStartFolder(file), set, copy, translator, &problem))
+        return fail(problem);
+    m_out << QStringLiteral("Wrote the %1 of \"%2\" in Braille to %3.")
+                 .arg(copyName(copy), title, file)
+          << Qt::endl;
+    return Done;
+}
+
 int Run::listTitles()
 {
     if (!m_index.exists())
@@ -191,6 +231,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     parser.setApplicationDescription(
         QStringLiteral("Zorvanel: worksheets in and out, without the screens."));
     parser.addOptions(options.all());
+    parser.addOptions(options.brailleOptions());
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("The question files to import, or the file to export to."),
@@ -205,11 +246,13 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const QList<const QCommandLineOption *> tasks = {&options.import, &options.exportTo,
                                                      &options.printWorksheet,
                                                      &options.printAnswerKey, &options.list};
-    const auto asked = std::count_if(tasks.begin(), tasks.end(),
-                                     [&](const QCommandLineOption *o) { return parser.isSet(*o); });
+    const auto asked =
+        std::count_if(tasks.begin(), tasks.end(),
+                      [&](const QCommandLineOption *o) { return parser.isSet(*o); }) +
+        (parser.isSet(options.braille) ? 1 : 0);
     if (asked != 1)
         return wrong(err, QStringLiteral("give one of --import, --export, --print-worksheet, "
-                                         "--print-answer-key and --list."));
+                                         "--print-answer-key, --braille and --list."));
     const QStringList files = parser.positionalArguments();
     const bool printing =
         parser.isSet(options.printWorksheet) || parser.isSet(options.printAnswerKey);
@@ -218,6 +261,15 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (parser.isSet(options.pdf) != printing)
         return wrong(
             err, QStringLiteral("--pdf FILE goes with --print-worksheet or --print-answer-key."));
+
+    const bool braille = parser.isSet(options.braille);
+    if (parser.isSet(options.brf) != braille)
+        return wrong(err, QStringLiteral("--brf FILE goes with --braille."));
+    if ((parser.isSet(options.grade) || parser.isSet(options.answerKey)) && !braille)
+        return wrong(err, QStringLiteral("--grade and --answer-key go with --braille."));
+    const QString grade = parser.value(options.grade);
+    if (grade != QLatin1String("1") && grade != QLatin1String("2"))
+        return wrong(err, QStringLiteral("--grade is 1 or 2."));
 
     if (parser.isSet(options.import)) {
         if (files.isEmpty())
@@ -231,6 +283,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     if (!files.isEmpty())
         return wrong(err, QStringLiteral("unexpected %1.").arg(files.first()));
+    if (braille) {
+        return task.saveInBraille(
+            parser.value(options.braille), parser.value(options.brf),
+            grade == QLatin1String("1") ? BrailleGrade::Uncontracted : BrailleGrade::Contracted,
+            parser.isSet(options.answerKey) ? WorksheetCopy::AnswerKey : WorksheetCopy::Worksheet);
+    }
     if (printing) {
         const bool key = parser.isSet(options.printAnswerKey);
         return task.printToPdf(parser.value(key ? options.printAnswerKey : options.printWorksheet),
