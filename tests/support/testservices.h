@@ -68,6 +68,48 @@ struct ScriptedDialogs : Dialogs
     {
         reports.append({heading, lines});
     }
+
+    // The items the list choices give in turn, then -1 (cancel); what each offered.
+    QList<int> itemsChosen;
+    struct Offer
+    {
+        QStringList items;
+        int current;
+    };
+    QList<Offer> offers;
+    int chooseItem(const QString &caption, const QString &label, const QStringList &items,
+                   int current) override
+    {
+        Q_UNUSED(caption);
+        Q_UNUSED(label);
+        offers.append({items, current});
+        return itemsChosen.isEmpty() ? -1 : itemsChosen.takeFirst();
+    }
+};
+
+// The system's printers as a test names them; raw jobs are kept, or refused with a reason.
+struct RecordingEmbossers : Embossers
+{
+    QStringList names;
+    QString refusal;
+    struct Job
+    {
+        QString printer;
+        QString title;
+        QByteArray bytes;
+    };
+    QList<Job> jobs;
+    QStringList printers() override { return names; }
+    bool sendRaw(const QString &printer, const QString &jobTitle, const QByteArray &bytes,
+                 QString *problem) override
+    {
+        if (!refusal.isEmpty()) {
+            *problem = refusal;
+            return false;
+        }
+        jobs.append({printer, jobTitle, bytes});
+        return true;
+    }
 };
 
 // A program context over the test doubles, working in a fresh temporary folder.
@@ -81,6 +123,7 @@ public:
     RecordingWebLink &webLink() { return *m_webLink; }
     ScriptedDialogs &dialogs() { return *m_dialogs; }
     ScriptedRandom &random() { return *m_random; }
+    RecordingEmbossers &embossers() { return *m_embossers; }
     RecordingPrinter printer;
     QStringList pdfPaths; // the PDF files asked for, printed on the same stand-in
     QList<int> quits;
@@ -93,5 +136,6 @@ private:
     RecordingWebLink *m_webLink;
     ScriptedDialogs *m_dialogs;
     ScriptedRandom *m_random;
+    RecordingEmbossers *m_embossers;
     std::unique_ptr<AppContext> m_context;
 };

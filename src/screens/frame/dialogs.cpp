@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -77,4 +78,14 @@ void MessageBoxDialogs::showReport(const QString &heading, const QStringList &li
     dialog.resize(dialog.fontMetrics().averageCharWidth() * 90, dialog.fontMetrics().height() * 24);
     list->setFocus();
     dialog.exec();
+}
+
+int MessageBoxDialogs::chooseItem(const QString &caption, const QString &label,
+                                  const QStringList &items, int current)
+{
+    // The label is the list's buddy, so a screen reader names the list by the question.
+    bool chosen = false;
+    const QString item =
+        QInputDialog::getItem(m_parent, caption, label, items, current, false, &chosen);
+    return chosen ? int(items.indexOf(item)) : -1;
 }
