@@ -4,12 +4,13 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 void MessageBoxDialogs::inform(const QString &message)
 {
@@ -83,9 +84,24 @@ void MessageBoxDialogs::showReport(const QString &heading, const QStringList &li
 int MessageBoxDialogs::chooseItem(const QString &caption, const QString &label,
                                   const QStringList &items, int current)
 {
-    // The label is the list's buddy, so a screen reader names the list by the question.
-    bool chosen = false;
-    const QString item =
-        QInputDialog::getItem(m_parent, caption, label, items, current, false, &chosen);
-    return chosen ? int(items.indexOf(item)) : -1;
+    // A list named by the question rather than a combo box: Orca spoke a closed combo box
+    // by its name alone, without the item it held.
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(caption);
+    auto *question = new QLabel(label, &dialog);
+    auto *list = new QListWidget(&dialog);
+    list->addItems(items);
+    list->setAccessibleName(label);
+    question->setBuddy(list);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(question);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    list->setCurrentRow(std::clamp(current, 0, int(items.size()) - 1));
+    list->setFocus();
+    return dialog.exec() == QDialog::Accepted ? list->currentRow() : -1;
 }
