@@ -6,31 +6,38 @@
 #include "testfiles.h"
 
 #include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-// One cell a character, so that a test can see where each word went; '§' has no Braille.
+// A number as Braille writes it: the number sign, then the digits as the letters a to j.
+QByteArray brailleNumber(int number)
+{
+    QByteArray cells("#");
+    for (const char digit : QByteArray::number(number))
+        cells += digit == '0' ? 'J' : char('A' + digit - '1');
+    return cells;
+}
+
+// One cell a character, numbers as Braille writes them; '§' has no Braille.
 struct PlainTranslator : BrailleTranslator
 {
     std::optional<QByteArray> translate(const QString &text, QString *untranslatable) override
     {
-        if (text.contains(u'§')) {
-            if (untranslatable)
-                *untranslatable = QStringLiteral("§");
-            return std::nullopt;
-        }
-        return text.simplified().toUpper().toLatin1();
+        if (text.toInt() > 0) // a page number
+            return brailleNumber(text.toInt());
+        if (!text.contains(u'§'))
+            return text.simplified().toUpper().toLatin1();
+        *untranslatable = QStringLiteral("§");
+        return std::nullopt;
     }
 };
 
-QString words(int count, const QString &stem)
+QString words(int count)
 {
     QStringList all;
     for (int i = 1; i <= count; ++i)
-        all << stem + QString::number(i);
+        all << QStringLiteral("word%1").arg(i);
     return all.join(u' ');
 }
 
@@ -38,24 +45,20 @@ QuestionSet setOf(const QString &title, const QString &question, const QString &
 {
     QuestionSet set;
     set.title = title;
-    for (int q = 1; q <= QuestionSet::questionCount; ++q) {
-        set.question(q).text = question;
-        for (int a = 0; a < 4; ++a)
-            set.question(q).answers[std::size_t(a)] = answer + QChar(u'a' + a);
-        set.question(q).correctAnswer = QString::number(q % 4 + 1);
-    }
+    for (int q = 1; q <= QuestionSet::questionCount; ++q)
+        set.question(q) = {question, {answer + 'a', answer + 'b', answer + 'c', answer + 'd'}, "2"};
     return set;
 }
 
 QuestionSet topicSet()
 {
     QuestionSet set;
-    const bool read = readQuestionSetFile(
-        QStringLiteral(ZORVANEL_SOURCE_DIR "/content/multiple/Tomas Verrin.txt"), set);
-    return read ? set : QuestionSet();
+    readQuestionSetFile(QStringLiteral(ZORVANEL_SOURCE_DIR "/content/multiple/Tomas Verrin.txt"),
+                        set);
+    return set;
 }
 
-// The words a copy holds, in order, as print.
+// The words of a copy in print, in order.
 QStringList printWords(const QuestionSet &set, WorksheetCopy copy)
 {
     QStringList texts{set.title};
@@ -64,69 +67,51 @@ QStringList printWords(const QuestionSet &set, WorksheetCopy copy)
     for (int q = 1; q <= QuestionSet::questionCount; ++q) {
         texts << QStringLiteral("%1. %2").arg(q).arg(set.question(q).text);
         for (int a = 0; a < 4; ++a)
-            texts << QString(QChar(u'a' + a)) + QStringLiteral(". ") +
-                         set.question(q).answers[std::size_t(a)];
+            texts << QChar(u'a' + a) + QStringLiteral(". ") + set.question(q).answers.at(a);
         if (copy == WorksheetCopy::AnswerKey)
             texts << QStringLiteral("Answer: ") + QChar(u'a' + set.question(q).correctChoice() - 1);
     }
     return texts.join(u' ').split(u' ', Qt::SkipEmptyParts);
 }
 
-// The pages of a file, each without its number line, having checked everything a file
-// must keep: every page ends with a form feed and holds at most 25 lines of at most 40
-// cells, its number at the right of its first line.
-QList<QList<QByteArray>> pagesOf(const QByteArray &brf, QString *fault)
+// The pages' lines without their number lines, having checked what every file keeps: each
+// page ends in a form feed and holds at most 25 CRLF lines of at most 40 cells, the first
+// line its number at the right.
+QList<QList<QByteArray>> pagesOf(const QByteArray &brf)
 {
+    QList<QByteArray> texts = brf.split('\f');
+    if (!texts.takeLast().isEmpty())
+        return {};
     QList<QList<QByteArray>> pages;
-    if (!brf.endsWith('\f')) {
-        *fault = QStringLiteral("the last page has no form feed");
-        return pages;
-    }
-    const QList<QByteArray> texts = brf.chopped(1).split('\f');
-    for (int n = 1; n <= texts.size(); ++n) {
-        QList<QByteArray> lines = texts.at(n - 1).split('\n');
-        if (!lines.takeLast().isEmpty())
-            *fault = QStringLiteral("page %1 does not end with a line end").arg(n);
-        for (QByteArray &line : lines) {
-            if (!line.endsWith('\r'))
-                *fault = QStringLiteral("page %1 has a line ended without CR").arg(n);
-            line.chop(1);
+    for (const QByteArray &text : texts) {
+        QList<QByteArray> lines = QByteArray(text).replace("\r\n", "\n").split('\n');
+        if (!lines.takeLast().isEmpty() || text.count('\r') != lines.size() ||
+            lines.size() > braillefile::linesPerPage)
+            return {};
+        for (const QByteArray &line : lines) {
             if (line.size() > braillefile::cellsPerLine || line.endsWith(' '))
-                *fault = QStringLiteral("page %1 has the line \"%2\"").arg(n).arg(line);
+                return {};
         }
-        if (lines.size() > braillefile::linesPerPage)
-            *fault = QStringLiteral("page %1 has %2 lines").arg(n).arg(lines.size());
         const QByteArray number = lines.takeFirst();
-        if (number.trimmed() != "#" + QByteArray::number(n).toUpper() &&
-            number.size() != braillefile::cellsPerLine)
-            *fault = QStringLiteral("page %1 is numbered \"%2\"").arg(n).arg(number);
+        if (number.size() != braillefile::cellsPerLine ||
+            number.trimmed() != brailleNumber(int(pages.size()) + 1))
+            return {};
         pages.append(lines);
     }
     return pages;
 }
 
-QStringList cellWords(const QList<QList<QByteArray>> &pages)
-{
-    QStringList all;
-    for (const QList<QByteArray> &page : pages) {
-        for (const QByteArray &line : page)
-            all << QString::fromLatin1(line).split(u' ', Qt::SkipEmptyParts);
-    }
-    return all;
-}
-
-QString backTranslated(const QByteArray &cells, BrailleGrade grade)
+QString backTranslated(QByteArray cells, BrailleGrade grade)
 {
     QProcess tool;
     tool.start(QStringLiteral("lou_translate"),
                {QStringLiteral("--backward"), QString::fromLatin1(LouisTranslator::tables(grade))});
-    // The tool reads a backslash as the start of an escape; in ASCII Braille it is a cell.
-    tool.write(QByteArray(cells).replace('\\', "\\\\") + '\n');
+    // The tool takes a backslash for an escape; in ASCII Braille it is a cell.
+    tool.write(cells.replace('\\', "\\\\") + '\n');
     tool.closeWriteChannel();
-    if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
-        return QStringLiteral("<lou_translate failed: %1>").arg(tool.readAllStandardError());
+    tool.waitForFinished(20000);
     // Braille has one apostrophe, which the tables read back as the typographic one.
-    return QString::fromUtf8(tool.readAllStandardOutput()).replace(u'\u2019', u'\'').trimmed();
+    return QString::fromUtf8(tool.readAllStandardOutput()).replace(u'\u2019', u'\'').simplified();
 }
 
 } // namespace
@@ -135,100 +120,53 @@ class BrailleFileTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void pagesKeepTheirLimitsAndEveryWord_data()
+    // Every word kept, lines broken between words within the limits, and a question moved
+    // whole to the next page where it fits there; one longer than a page starts a page.
+    void layout_data()
     {
         QTest::addColumn<QuestionSet>("set");
-        QTest::addColumn<WorksheetCopy>("copy");
+        QTest::addColumn<bool>("fits"); // a question with its answers on one page
         const QString answer = QStringLiteral("An answer of thirty characters");
-        QTest::newRow("short texts")
-            << setOf(QStringLiteral("Rivers"), QStringLiteral("Which?"), QStringLiteral("R"))
-            << WorksheetCopy::Worksheet;
         QTest::newRow("the wizard's longest texts")
             << setOf(QStringLiteral("A title of 25 characters!"),
                      QStringLiteral("What is the question that takes sixty characters to ask?"),
                      answer)
-            << WorksheetCopy::AnswerKey;
-        QTest::newRow("an imported title of many lines")
-            << setOf(words(40, QStringLiteral("Title")), QStringLiteral("Why?"), answer)
-            << WorksheetCopy::Worksheet;
-        QTest::newRow("questions of a dozen lines")
-            << setOf(QStringLiteral("Long"), words(60, QStringLiteral("Word")), answer)
-            << WorksheetCopy::AnswerKey;
-        QTest::newRow("a word that fills a line exactly")
-            << setOf(QString(40, u'x'), QString(37, u'y'), QStringLiteral("z"))
-            << WorksheetCopy::Worksheet;
+            << true;
+        QTest::newRow("a title of many lines")
+            << setOf(words(40), QStringLiteral("Why?"), answer) << true;
+        QTest::newRow("words that fill a line")
+            << setOf(QString(40, u'x'), QString(37, u'y'), QStringLiteral("z")) << true;
+        QTest::newRow("twenty lines a question") << setOf("T", words(90), "x") << true;
+        QTest::newRow("fifty lines a question") << setOf("T", words(230), "x") << false;
     }
-    void pagesKeepTheirLimitsAndEveryWord()
+    void layout()
     {
         QFETCH(QuestionSet, set);
-        QFETCH(WorksheetCopy, copy);
+        QFETCH(bool, fits);
         PlainTranslator translator;
-        QString problem, fault;
-        const std::optional<QByteArray> brf = braillefile::make(set, copy, translator, &problem);
-        QVERIFY2(brf, qPrintable(problem));
-        const QList<QList<QByteArray>> pages = pagesOf(*brf, &fault);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
-        QCOMPARE(cellWords(pages), printWords(set, copy).join(u' ').toUpper().split(u' '));
-        // Lists set runover lines two cells further in than their first line.
-        const QList<QByteArray> &first = pages.first();
-        auto line = std::find_if(first.begin(), first.end(),
-                                 [](const QByteArray &l) { return l.startsWith("1. "); });
-        QVERIFY(line != first.end());
-        while (++line != first.end() && !line->startsWith("  A. "))
-            QVERIFY2(line->startsWith("  ") && line->at(2) != ' ', line->constData());
-        QVERIFY(line != first.end());
-        while (++line != first.end() && !line->startsWith("  B. "))
-            QVERIFY2(line->startsWith("    ") && line->at(4) != ' ', line->constData());
-    }
-
-    // A question goes whole onto the next page where it fits there; one longer than a page
-    // starts at the top of one and runs on. A page never starts with a blank line.
-    void questionsAreNotSplitWhereTheyFit_data()
-    {
-        QTest::addColumn<int>("questionWords");
-        QTest::addColumn<bool>("fitsOnAPage");
-        QTest::newRow("seven lines a question") << 40 << true;
-        QTest::newRow("twenty lines a question") << 150 << true;
-        QTest::newRow("thirty lines a question") << 230 << false;
-    }
-    void questionsAreNotSplitWhereTheyFit()
-    {
-        QFETCH(int, questionWords);
-        QFETCH(bool, fitsOnAPage);
-        PlainTranslator translator;
-        const QuestionSet set = setOf(
-            QStringLiteral("T"), words(questionWords, QStringLiteral("w")), QStringLiteral("x"));
-        QString fault;
-        const QList<QList<QByteArray>> pages =
-            pagesOf(*braillefile::make(set, WorksheetCopy::Worksheet, translator, nullptr), &fault);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
-        const QRegularExpression questionStart(QStringLiteral("^\\d+\\. "));
-        int questionsSeen = 0;
-        for (int p = 0; p < pages.size(); ++p) {
-            const QList<QByteArray> &page = pages.at(p);
-            QVERIFY(!page.isEmpty() && !page.first().isEmpty());
-            const bool startsWithQuestion =
-                questionStart.match(QString::fromLatin1(page.first())).hasMatch();
-            const bool endsWithAnswer = page.last().startsWith("  D. ");
-            if (p > 0 && fitsOnAPage)
-                QVERIFY2(startsWithQuestion, page.first().constData());
-            if (p + 1 < pages.size() && fitsOnAPage)
-                QVERIFY2(endsWithAnswer, page.last().constData());
-            for (const QByteArray &line : page)
-                questionsSeen += questionStart.match(QString::fromLatin1(line)).hasMatch();
+        const auto brf = braillefile::make(set, WorksheetCopy::Worksheet, translator, nullptr);
+        const QList<QList<QByteArray>> pages = pagesOf(brf.value_or(""));
+        QVERIFY(!pages.isEmpty());
+        QStringList cells;
+        for (const QList<QByteArray> &page : pages) {
+            QVERIFY(!page.first().isEmpty());
+            cells << QString::fromLatin1(page.join(' ')).split(u' ', Qt::SkipEmptyParts);
+            // Where questions fit, each page ends with an answer and starts with a question.
+            if (fits && &page != &pages.last())
+                QVERIFY2(page.last().startsWith("  D. "), page.last().constData());
+            if (fits && &page != &pages.first())
+                QVERIFY2(page.first().contains(". ") && page.first().at(0) != ' ', page.first());
         }
-        QCOMPARE(questionsSeen, QuestionSet::questionCount);
-        if (!fitsOnAPage) {
-            // Question 2 starts a page, since it cannot follow question 1 and still fit.
-            QVERIFY(pages.at(1).first().startsWith("1. ") || pages.at(0).at(2).startsWith("1. "));
-            QVERIFY(std::any_of(pages.begin(), pages.end(), [](const QList<QByteArray> &page) {
-                return page.first().startsWith("2. ");
-            }));
+        QCOMPARE(cells, printWords(set, WorksheetCopy::Worksheet).join(u' ').toUpper().split(u' '));
+        // One longer than a page starts a page, as does the next.
+        for (const char *start : {"1. ", "2. "}) {
+            QVERIFY(fits || std::any_of(pages.begin(), pages.end(), [start](const auto &page) {
+                        return page.first().startsWith(start);
+                    }));
         }
     }
 
-    // A text the tables cannot put in Braille names its question, and nothing is written:
-    // a file already there stays as it was.
+    // A text without Braille names its question, and an old file stays as it was.
     void anUntranslatableTextWritesNothing()
     {
         QTemporaryDir dir;
@@ -241,8 +179,6 @@ private slots:
         QVERIFY(!braillefile::write(path, set, WorksheetCopy::Worksheet, plain, &problem));
         QCOMPARE(problem,
                  QStringLiteral("Question 7 has text that cannot be put in Braille: \"§\"."));
-        QCOMPARE(fileBytes(path), QByteArray("the old file"));
-
         LouisTranslator louis(BrailleGrade::Contracted);
         set = topicSet();
         set.title = QStringLiteral("Braille \u4e2d \U0001F600 today");
@@ -250,8 +186,6 @@ private slots:
         QCOMPARE(problem, QStringLiteral("The title has text that cannot be put in Braille: "
                                          "\"\u4e2d\U0001F600\"."));
         QCOMPARE(fileBytes(path), QByteArray("the old file"));
-        QVERIFY(braillefile::write(path, topicSet(), WorksheetCopy::AnswerKey, louis, &problem));
-        QVERIFY(fileBytes(path).startsWith(QByteArray(38, ' ') + "#A\r\n"));
     }
 
     // liblouis's own tool reads the file back to the worksheet's texts, word for word.
@@ -259,13 +193,11 @@ private slots:
     {
         QTest::addColumn<BrailleGrade>("grade");
         QTest::addColumn<WorksheetCopy>("copy");
-        QTest::newRow("contracted worksheet")
-            << BrailleGrade::Contracted << WorksheetCopy::Worksheet;
-        QTest::newRow("contracted answer key")
-            << BrailleGrade::Contracted << WorksheetCopy::AnswerKey;
-        QTest::newRow("uncontracted worksheet")
+        QTest::newRow("grade 2 worksheet") << BrailleGrade::Contracted << WorksheetCopy::Worksheet;
+        QTest::newRow("grade 2 answer key") << BrailleGrade::Contracted << WorksheetCopy::AnswerKey;
+        QTest::newRow("grade 1 worksheet")
             << BrailleGrade::Uncontracted << WorksheetCopy::Worksheet;
-        QTest::newRow("uncontracted answer key")
+        QTest::newRow("grade 1 answer key")
             << BrailleGrade::Uncontracted << WorksheetCopy::AnswerKey;
     }
     void liblouisReadsTheFileBack()
@@ -273,13 +205,9 @@ private slots:
         QFETCH(BrailleGrade, grade);
         QFETCH(WorksheetCopy, copy);
         const QuestionSet set = topicSet();
-        QVERIFY(!set.title.isEmpty());
         LouisTranslator translator(grade);
-        QString problem, fault;
-        const std::optional<QByteArray> brf = braillefile::make(set, copy, translator, &problem);
-        QVERIFY2(brf, qPrintable(problem));
-        const QList<QList<QByteArray>> pages = pagesOf(*brf, &fault);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        const QList<QList<QByteArray>> pages =
+            pagesOf(braillefile::make(set, copy, translator, nullptr).value_or(""));
         QVERIFY(pages.size() > 1);
         QByteArray cells;
         for (const QList<QByteArray> &page : pages)

@@ -1,14 +1,10 @@
 // The command line run in-process on a working folder: what it prints, what it writes and
 // the exit status a script sees.
 #include "commandline/commandline.h"
-#include "embossing/louistranslator.h"
 #include "exchange/worksheetimport.h"
 #include "giftbank.h"
-#include "printouts/braillefile.h"
-#include "quiz/questionset.h"
 #include "testfiles.h"
 #include "worksheets/worksheetdraft.h"
-#include "worksheets/worksheetfile.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QProcess>
@@ -141,32 +137,6 @@ private slots:
         QCOMPARE(run({"--export", "Salt, pepper", "out.XML"}).out,
                  QStringList{"Wrote \"Salt, pepper\" to out.XML."});
         QVERIFY(fileBytes(QStringLiteral("out.XML")).startsWith("<?xml "));
-    }
-
-    // The grade and the copy asked for; the topic's own set by its title.
-    void brailleFiles()
-    {
-        WorkingFolder folder;
-        QVERIFY(emptyIndex());
-        QVERIFY(addWorksheet(QStringLiteral("Salt, pepper")));
-        QuestionSet set;
-        QVERIFY(worksheetfile::read(QStringLiteral("Salt& pepper"), set));
-        QCOMPARE(
-            run({"--braille", "Salt, pepper", "--brf", "key.brf", "--grade", "1", "--answer-key"})
-                .out,
-            QStringList{"Wrote the answer key of \"Salt, pepper\" in Braille to key.brf."});
-        LouisTranslator uncontracted(BrailleGrade::Uncontracted);
-        QCOMPARE(fileBytes(QStringLiteral("key.brf")),
-                 braillefile::make(set, WorksheetCopy::AnswerKey, uncontracted, nullptr));
-
-        QVERIFY(writeBytes(
-            QStringLiteral("multiple/Tomas Verrin.txt"),
-            fileBytes(QStringLiteral(ZORVANEL_SOURCE_DIR "/content/multiple/Tomas Verrin.txt"))));
-        QVERIFY(readQuestionSetFile(QStringLiteral("multiple/Tomas Verrin.txt"), set));
-        QCOMPARE(run({"--braille", "tomas verrin", "--brf", "topic.brf"}).status, 0);
-        LouisTranslator contracted(BrailleGrade::Contracted);
-        QCOMPARE(fileBytes(QStringLiteral("topic.brf")),
-                 braillefile::make(set, WorksheetCopy::Worksheet, contracted, nullptr));
     }
 
     void answerKeyToPdf()

@@ -69,20 +69,12 @@ struct ScriptedDialogs : Dialogs
         reports.append({heading, lines});
     }
 
-    // The items the list choices give in turn, then -1 (cancel); what each offered.
+    // The items the list choices give in turn, then -1 (cancel); the item each started on.
     QList<int> itemsChosen;
-    struct Offer
+    QList<int> itemsOffered;
+    int chooseItem(const QString &, const QString &, const QStringList &, int current) override
     {
-        QStringList items;
-        int current;
-    };
-    QList<Offer> offers;
-    int chooseItem(const QString &caption, const QString &label, const QStringList &items,
-                   int current) override
-    {
-        Q_UNUSED(caption);
-        Q_UNUSED(label);
-        offers.append({items, current});
+        itemsOffered.append(current);
         return itemsChosen.isEmpty() ? -1 : itemsChosen.takeFirst();
     }
 };
@@ -92,23 +84,15 @@ struct RecordingEmbossers : Embossers
 {
     QStringList names;
     QString refusal;
-    struct Job
-    {
-        QString printer;
-        QString title;
-        QByteArray bytes;
-    };
-    QList<Job> jobs;
+    QList<std::pair<QString, QByteArray>> jobs; // printer, bytes
     QStringList printers() override { return names; }
-    bool sendRaw(const QString &printer, const QString &jobTitle, const QByteArray &bytes,
+    bool sendRaw(const QString &printer, const QString &, const QByteArray &bytes,
                  QString *problem) override
     {
-        if (!refusal.isEmpty()) {
-            *problem = refusal;
-            return false;
-        }
-        jobs.append({printer, jobTitle, bytes});
-        return true;
+        *problem = refusal;
+        if (refusal.isEmpty())
+            jobs.append({printer, bytes});
+        return refusal.isEmpty();
     }
 };
 
