@@ -92,6 +92,7 @@ int MessageBoxDialogs::chooseItem(const QString &caption, const QString &label,
     auto *list = new QListWidget(&dialog);
     list->addItems(items);
     list->setAccessibleName(label);
+    list->setFixedHeight(list->sizeHintForRow(0) * int(items.size()) + 2 * list->frameWidth());
     question->setBuddy(list);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
