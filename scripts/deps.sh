@@ -8,6 +8,8 @@ zorvanel_build_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libuemf-dev
+  # Worksheets in Braille: liblouis and its tables, and raw jobs for the embosser.
+  liblouis-dev liblouis-data libcups2-dev
   fonts-wine fonts-liberation fonts-dejavu-core
   dpkg-dev file
 )
@@ -24,6 +26,8 @@ zorvanel_test_packages=(
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca
   samba smbnetfs openssh-server openssh-client sshfs fuse3
   gcovr
+  # liblouis's own tool, reading the Braille files back.
+  liblouis-bin
 )
 
 zorvanel_install_deps() {

@@ -107,6 +107,15 @@ private slots:
             << QStringList{"--export", "Birds", "out.xml"} << true << 1 << true;
         QTest::newRow("pupil's results")
             << QStringList{"--results", "Birds", "--csv", "out.csv"} << true << 1 << true;
+        QTest::newRow("braille, no --brf")
+            << QStringList{"--braille", "Birds"} << true << 2 << false;
+        QTest::newRow("braille, grade 3")
+            << QStringList{"--braille", "Birds", "--brf", "b.brf", "--grade", "3"} << true << 2
+            << false;
+        QTest::newRow("answer key alone")
+            << QStringList{"--list", "--answer-key"} << true << 2 << false;
+        QTest::newRow("braille, unknown title")
+            << QStringList{"--braille", "Fish", "--brf", "b.brf"} << true << 1 << false;
     }
     void exitStatus()
     {

@@ -404,6 +404,17 @@ class Walk:
         self.tab_to(re.escape(WORKSHEET) + " push button$", repr(WORKSHEET))
         key("Menu")
         self.press("Down", lambda t: t.startswith("Print"), "spoke the worksheet menu's command")
+        # Braille for the blind pupil: the command, then its question, both spoken.
+        for _ in range(8):
+            if self.press("Down", lambda t: True, "spoke a menu command")[-1].startswith(
+                    "Save in Braille"):
+                break
+        else:
+            self.problem("the worksheet menu has no 'Save in Braille…' within reach")
+        self.press("Return", lambda t: "Which copy, in which Braille?" in t,
+                   "spoke the Braille save's question")
+        self.press("Down", lambda t: t.startswith("Worksheet, uncontracted (grade 1)"),
+                   "spoke the next copy to choose")
         self.press("Escape", lambda t: t.startswith(f"{WORKSHEET} push button"),
                    "went back to the worksheet")
         # The class's results of the topic's quiz, which this walk took with every answer right:

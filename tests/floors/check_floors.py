@@ -8,7 +8,7 @@ import sys
 # Floors from the ground up, each with its rooms in the order they may use one another:
 # a room includes only itself and the rooms before it, and anything on a lower floor.
 FLOORS = {
-    "ground": ["files", "texts", "look", "desktop", "pictures", "printing", "printer"],
+    "ground": ["files", "texts", "look", "desktop", "pictures", "printing", "printer", "embossing"],
     "model": ["classroom", "quiz", "braille", "viewers", "printouts", "worksheets", "exchange",
               "results"],
     "screens": ["controls", "frame", "quiz", "braille", "viewers", "worksheets", "shell"],

@@ -26,6 +26,9 @@ TestProgram::TestProgram()
     auto random = std::make_unique<ScriptedRandom>();
     m_random = random.get();
     services.random = std::move(random);
+    auto embossers = std::make_unique<RecordingEmbossers>();
+    m_embossers = embossers.get();
+    services.embossers = std::move(embossers);
     m_context = std::make_unique<AppContext>(std::move(services));
 }
 

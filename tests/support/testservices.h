@@ -68,6 +68,32 @@ struct ScriptedDialogs : Dialogs
     {
         reports.append({heading, lines});
     }
+
+    // The items the list choices give in turn, then -1 (cancel); the item each started on.
+    QList<int> itemsChosen;
+    QList<int> itemsOffered;
+    int chooseItem(const QString &, const QString &, const QStringList &, int current) override
+    {
+        itemsOffered.append(current);
+        return itemsChosen.isEmpty() ? -1 : itemsChosen.takeFirst();
+    }
+};
+
+// The system's printers as a test names them; raw jobs are kept, or refused with a reason.
+struct RecordingEmbossers : Embossers
+{
+    QStringList names;
+    QString refusal;
+    QList<std::pair<QString, QByteArray>> jobs; // printer, bytes
+    QStringList printers() override { return names; }
+    bool sendRaw(const QString &printer, const QString &, const QByteArray &bytes,
+                 QString *problem) override
+    {
+        *problem = refusal;
+        if (refusal.isEmpty())
+            jobs.append({printer, bytes});
+        return refusal.isEmpty();
+    }
 };
 
 // A program context over the test doubles, working in a fresh temporary folder.
@@ -81,6 +107,7 @@ public:
     RecordingWebLink &webLink() { return *m_webLink; }
     ScriptedDialogs &dialogs() { return *m_dialogs; }
     ScriptedRandom &random() { return *m_random; }
+    RecordingEmbossers &embossers() { return *m_embossers; }
     RecordingPrinter printer;
     QStringList pdfPaths; // the PDF files asked for, printed on the same stand-in
     int printDialogs = 0; // the print dialogs shown; cancelled when asked, else the stand-in
@@ -95,5 +122,6 @@ private:
     RecordingWebLink *m_webLink;
     ScriptedDialogs *m_dialogs;
     ScriptedRandom *m_random;
+    RecordingEmbossers *m_embossers;
     std::unique_ptr<AppContext> m_context;
 };

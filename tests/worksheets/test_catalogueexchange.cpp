@@ -1,14 +1,19 @@
 // The catalogue's printouts, PDF files, exports and imports, as a teacher reaches them.
+#include "embossing/louistranslator.h"
 #include "frame/application.h"
 #include "giftbank.h"
+#include "printouts/braillefile.h"
 #include "printouts/worksheetprintout.h"
 #include "teacher.h"
+#include "texts/publisher.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -88,6 +93,50 @@ private slots:
         QVERIFY(choose(catalogue, 1, QStringLiteral("Print Worksheet")));
         QCOMPARE(teacher.messages().last(), corrupted);
         QCOMPARE(printer.documents.size(), size_t(2));
+    }
+
+    // Braille: saved as a file, or sent raw to the printer chosen as the embosser, which is
+    // offered first the next time; a cancelled choice does nothing.
+    void theEntryMenuSavesAndEmbossesInBraille()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(publisher::creditLine, publisher::programName).clear();
+        Teacher teacher({QStringLiteral("Birds")});
+        CatalogueScreen *catalogue = teacher.openCatalogue();
+        ScriptedDialogs &dialogs = teacher.program.dialogs();
+        QuestionSet set;
+        QVERIFY(worksheetfile::read(QStringLiteral("Birds"), set));
+        const QString brf = teacher.program.folder() + QStringLiteral("/key.brf");
+        dialogs.fileToSave = brf;
+        dialogs.itemsChosen = {3}; // the answer key, uncontracted
+        QVERIFY(choose(catalogue, 1, QStringLiteral("Save in Braille\u2026")));
+        QCOMPARE(teacher.messages().takeLast(),
+                 QStringLiteral("The answer key has been saved in Braille as %1.").arg(brf));
+        LouisTranslator grade1(BrailleGrade::Uncontracted), grade2(BrailleGrade::Contracted);
+        QCOMPARE(fileBytes(brf), braillefile::make(set, WorksheetCopy::AnswerKey, grade1, nullptr));
+
+        RecordingEmbossers &embossers = teacher.program.embossers();
+        embossers.names = QStringList{QStringLiteral("Office"), QStringLiteral("Embosser")};
+        for (const QString &refusal : {QString(), QStringLiteral("Not accepting jobs.")}) {
+            embossers.refusal = refusal;
+            dialogs.itemsChosen = {0, 1}; // the worksheet, contracted, on the second printer
+            QVERIFY(choose(catalogue, 1, QStringLiteral("Print in Braille\u2026")));
+        }
+        QCOMPARE(dialogs.itemsOffered.last(), 1);
+        QCOMPARE(teacher.messages().mid(teacher.messages().size() - 2),
+                 (QStringList{"Your worksheet in Braille has been sent to Embosser.",
+                              "The Braille could not be sent to Embosser: Not accepting jobs."}));
+        QCOMPARE(embossers.jobs.size(), 1);
+        QCOMPARE(embossers.jobs.last().first, QStringLiteral("Embosser"));
+        QCOMPARE(embossers.jobs.last().second,
+                 braillefile::make(set, WorksheetCopy::Worksheet, grade2, nullptr));
+
+        const qsizetype told = teacher.messages().size();
+        dialogs.itemsChosen = {0};
+        QVERIFY(choose(catalogue, 1, QStringLiteral("Print in Braille\u2026")));
+        QVERIFY(choose(catalogue, 1, QStringLiteral("Save in Braille\u2026")));
+        QCOMPARE(teacher.messages().size(), told);
+        QCOMPARE(embossers.jobs.size(), 1);
     }
 
     // Questions too long for the wizard's boxes join those too few for a worksheet: they

@@ -1,5 +1,6 @@
 #include "commandline/commandline.h"
 
+#include "embossing/louistranslator.h"
 #include "exchange/importreport.h"
 #include "exchange/worksheetexport.h"
 #include "exchange/worksheetimport.h"
@@ -7,8 +8,10 @@
 #include "files/textfile.h"
 #include "printing/pdfdevice.h"
 #include "printing/printsurface.h"
+#include "printouts/braillefile.h"
 #include "printouts/worksheetprintout.h"
 #include "quiz/questionset.h"
+#include "quiz/topicquiz.h"
 #include "results/classresults.h"
 #include "results/resultsfolder.h"
 #include "texts/publisher.h"
@@ -52,14 +55,29 @@ struct Options
                            QStringLiteral("With --print-worksheet or --print-answer-key: the PDF "
                                           "file to write."),
                            QStringLiteral("FILE")};
-    QCommandLineOption results{QStringLiteral("results"),
-                               QStringLiteral("Show every pupil's attempts at the quiz or worksheet "
-                                              "TITLE, newest first, with the class's figures."),
-                               QStringLiteral("TITLE")};
+    QCommandLineOption results{
+        QStringLiteral("results"),
+        QStringLiteral("Show every pupil's attempts at the quiz or worksheet "
+                       "TITLE, newest first, with the class's figures."),
+        QStringLiteral("TITLE")};
     QCommandLineOption csv{QStringLiteral("csv"),
                            QStringLiteral("With --results: also write the table to FILE, for a "
                                           "spreadsheet."),
                            QStringLiteral("FILE")};
+    QCommandLineOption braille{
+        QStringLiteral("braille"),
+        QStringLiteral("Save the worksheet TITLE, or the topic's own question set by its "
+                       "title, in Braille to the --brf file."),
+        QStringLiteral("TITLE")};
+    QCommandLineOption brf{QStringLiteral("brf"),
+                           QStringLiteral("With --braille: the Braille Ready File to write."),
+                           QStringLiteral("FILE")};
+    QCommandLineOption grade{QStringLiteral("grade"),
+                             QStringLiteral("With --braille: 2 for contracted Braille (the "
+                                            "default), 1 for uncontracted."),
+                             QStringLiteral("1|2"), QStringLiteral("2")};
+    QCommandLineOption answerKey{QStringLiteral("answer-key"),
+                                 QStringLiteral("With --braille: save the answer key instead.")};
     QCommandLineOption list{QStringLiteral("list"),
                             QStringLiteral("List the worksheets' titles, one a line.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
@@ -67,9 +85,10 @@ struct Options
 
     QList<QCommandLineOption> all() const
     {
-        return {import,  title, exportTo, printWorksheet, printAnswerKey,
-                pdf,     results, csv,    list,           help};
+        return {import, title,   exportTo, printWorksheet, printAnswerKey,
+                pdf,    results, csv,      list,           help};
     }
+    QList<QCommandLineOption> brailleOptions() const { return {braille, brf, grade, answerKey}; }
 };
 
 int wrong(QTextStream &err, const QString &reason)
@@ -96,6 +115,8 @@ public:
     int printToPdf(const QString &title, const QString &file, bool answerKey);
     int listTitles();
     int showResults(const QString &title, const QString &csvFile);
+    int saveInBraille(const QString &title, const QString &file, BrailleGrade grade,
+                      WorksheetCopy copy);
 
 private:
     int fail(const QString &reason)
@@ -209,6 +230,27 @@ int Run::showResults(const QString &title, const QString &csvFile)
     return Done;
 }
 
+int Run::saveInBraille(const QString &title, const QString &file, BrailleGrade grade,
+                       WorksheetCopy copy)
+{
+    // The topic's own quiz is no catalogue entry, yet a class with a blind pupil needs it
+    // on paper too.
+    const bool topicSet = title.compare(topicquiz::title(), Qt::CaseInsensitive) == 0;
+    QuestionSet set;
+    if (topicSet && !readQuestionSetFile(topicquiz::questionSetPath, set))
+        return fail(QStringLiteral("the topic's question set cannot be read."));
+    if (const QString reason = topicSet ? QString() : readWorksheet(title, set); !reason.isEmpty())
+        return fail(reason);
+    LouisTranslator translator(grade);
+    QString problem;
+    if (!braillefile::write(fromStartFolder(file), set, copy, translator, &problem))
+        return fail(problem);
+    m_out << QStringLiteral("Wrote the %1 of \"%2\" in Braille to %3.")
+                 .arg(copyName(copy), title, file)
+          << Qt::endl;
+    return Done;
+}
+
 int Run::listTitles()
 {
     if (!m_index.exists())
@@ -237,6 +279,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
     parser.setApplicationDescription(
         QStringLiteral("Zorvanel: worksheets in and out, without the screens."));
     parser.addOptions(options.all());
+    parser.addOptions(options.brailleOptions());
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("The question files to import, or the file to export to."),
@@ -248,14 +291,18 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
         out << parser.helpText() << Qt::flush;
         return Done;
     }
-    const QList<const QCommandLineOption *> tasks = {
-        &options.import,         &options.exportTo, &options.printWorksheet,
-        &options.printAnswerKey, &options.results,  &options.list};
+    const QList<const QCommandLineOption *> tasks = {&options.import,
+                                                     &options.exportTo,
+                                                     &options.printWorksheet,
+                                                     &options.printAnswerKey,
+                                                     &options.results,
+                                                     &options.braille,
+                                                     &options.list};
     const auto asked = std::count_if(tasks.begin(), tasks.end(),
                                      [&](const QCommandLineOption *o) { return parser.isSet(*o); });
     if (asked != 1)
         return wrong(err, QStringLiteral("give one of --import, --export, --print-worksheet, "
-                                         "--print-answer-key, --results and --list."));
+                                         "--print-answer-key, --braille, --results and --list."));
     const QStringList files = parser.positionalArguments();
     const bool printing =
         parser.isSet(options.printWorksheet) || parser.isSet(options.printAnswerKey);
@@ -265,6 +312,14 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
         return wrong(
             err, QStringLiteral("--pdf FILE goes with --print-worksheet or --print-answer-key."));
 
+    const bool braille = parser.isSet(options.braille);
+    if (parser.isSet(options.brf) != braille)
+        return wrong(err, QStringLiteral("--brf FILE goes with --braille."));
+    if ((parser.isSet(options.grade) || parser.isSet(options.answerKey)) && !braille)
+        return wrong(err, QStringLiteral("--grade and --answer-key go with --braille."));
+    const QString grade = parser.value(options.grade);
+    if (grade != QLatin1String("1") && grade != QLatin1String("2"))
+        return wrong(err, QStringLiteral("--grade is 1 or 2."));
     if (parser.isSet(options.csv) && !parser.isSet(options.results))
         return wrong(err, QStringLiteral("--csv FILE goes with --results."));
     const bool teachersOnly = parser.isSet(options.import) || parser.isSet(options.exportTo) ||
@@ -284,6 +339,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
     }
     if (!files.isEmpty())
         return wrong(err, QStringLiteral("unexpected %1.").arg(files.first()));
+    if (braille) {
+        return task.saveInBraille(
+            parser.value(options.braille), parser.value(options.brf),
+            grade == QLatin1String("1") ? BrailleGrade::Uncontracted : BrailleGrade::Contracted,
+            parser.isSet(options.answerKey) ? WorksheetCopy::AnswerKey : WorksheetCopy::Worksheet);
+    }
     if (printing) {
         const bool key = parser.isSet(options.printAnswerKey);
         return task.printToPdf(parser.value(key ? options.printAnswerKey : options.printWorksheet),

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 void MessageBoxDialogs::inform(const QString &message)
 {
     QMessageBox::information(m_parent, QStringLiteral("Zorvanel"), message, QMessageBox::Ok);
@@ -77,4 +79,30 @@ void MessageBoxDialogs::showReport(const QString &heading, const QStringList &li
     dialog.resize(dialog.fontMetrics().averageCharWidth() * 90, dialog.fontMetrics().height() * 24);
     list->setFocus();
     dialog.exec();
+}
+
+int MessageBoxDialogs::chooseItem(const QString &caption, const QString &label,
+                                  const QStringList &items, int current)
+{
+    // A list named by the question rather than a combo box: Orca spoke a closed combo box
+    // by its name alone, without the item it held.
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(caption);
+    auto *question = new QLabel(label, &dialog);
+    auto *list = new QListWidget(&dialog);
+    list->addItems(items);
+    list->setAccessibleName(label);
+    list->setFixedHeight(list->sizeHintForRow(0) * int(items.size()) + 2 * list->frameWidth());
+    question->setBuddy(list);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(question);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    list->setCurrentRow(std::clamp(current, 0, int(items.size()) - 1));
+    list->setFocus();
+    return dialog.exec() == QDialog::Accepted ? list->currentRow() : -1;
 }

@@ -24,6 +24,9 @@ public:
                                      const QStringList &filters) = 0;
     // Lines the user reads one by one in a list, however many there are.
     virtual void showReport(const QString &heading, const QStringList &lines) = 0;
+    // One of a list of items, starting from the current one; -1 when the user cancels.
+    virtual int chooseItem(const QString &caption, const QString &label, const QStringList &items,
+                           int current) = 0;
 };
 
 class MessageBoxDialogs : public Dialogs
@@ -37,6 +40,8 @@ public:
     QString chooseFileToSave(const QString &caption, const QString &suggested,
                              const QStringList &filters) override;
     void showReport(const QString &heading, const QStringList &lines) override;
+    int chooseItem(const QString &caption, const QString &label, const QStringList &items,
+                   int current) override;
 
 private:
     QPointer<QWidget> m_parent;

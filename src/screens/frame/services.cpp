@@ -1,5 +1,6 @@
 #include "frame/services.h"
 
+#include "embossing/cupsembossers.h"
 #include "printer/printerdevice.h"
 #include "printing/pdfdevice.h"
 
@@ -25,5 +26,6 @@ Services Services::real()
     };
     services.pdfFile = &PdfDevice::file;
     services.random = std::make_unique<ClockRandomSource>();
+    services.embossers = std::make_unique<CupsEmbossers>();
     return services;
 }

@@ -2,6 +2,7 @@
 
 #include "desktop/randomsource.h"
 #include "desktop/weblink.h"
+#include "embossing/embossers.h"
 #include "frame/dialogs.h"
 #include "printing/printdevice.h"
 
@@ -23,6 +24,8 @@ struct Services
     // A fresh document that becomes a PDF file at a path.
     std::function<std::unique_ptr<PrintDevice>(const QString &)> pdfFile;
     std::unique_ptr<RandomSource> random;
+    // The printers a Braille file can be sent to as it is.
+    std::unique_ptr<Embossers> embossers;
 
     static Services real();
 };

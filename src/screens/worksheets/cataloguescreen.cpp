@@ -12,6 +12,7 @@
 #include "frame/screens.h"
 #include "look/fonts.h"
 #include "look/palette.h"
+#include "worksheets/cataloguebraille.h"
 #include "worksheets/catalogueexchange.h"
 #include "quiz/topicquiz.h"
 #include "worksheets/classresultsscreen.h"
@@ -175,6 +176,8 @@ QMenu *CatalogueScreen::entryMenu(int slot)
               [](ScreenHost &c, const QuestionSet &s) {
                   catalogueexchange::saveAsPdf(c, s, WorksheetCopy::AnswerKey);
               });
+    addAction(QStringLiteral("Save in Braille\u2026"), &cataloguebraille::save);
+    addAction(QStringLiteral("Print in Braille\u2026"), &cataloguebraille::print);
     menu->addSeparator();
     const QList<QAction *> teachers = {
         addAction(QStringLiteral("Export\u2026"), &catalogueexchange::exportWorksheet),
