@@ -172,6 +172,11 @@ const QString forTeachers = QStringLiteral("For teachers only");
 
 void markForTeachers(QWidget *command)
 {
+    // A caption's own colour holds in every state; greyed, it must look it.
+    QPalette greyed = command->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+        greyed.setColor(QPalette::Disabled, role, colours::borderShadow);
+    command->setPalette(greyed);
     command->setEnabled(false);
     command->setToolTip(forTeachers);
     command->setAccessibleDescription(forTeachers);
