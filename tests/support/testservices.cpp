@@ -22,6 +22,9 @@ TestProgram::TestProgram()
     auto random = std::make_unique<ScriptedRandom>();
     m_random = random.get();
     services.random = std::move(random);
+    auto speech = std::make_unique<RecordingSpeech>();
+    m_speech = speech.get();
+    services.speech = std::move(speech);
     m_context = std::make_unique<AppContext>(std::move(services));
 }
 

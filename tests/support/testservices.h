@@ -26,6 +26,17 @@ struct ScriptedRandom : RandomSource
     double next() override { return numbers.isEmpty() ? 0.0 : numbers.takeFirst(); }
 };
 
+// Keeps what it is asked to say and how often it is cut off; speaks or not as a test says.
+struct RecordingSpeech : Speech
+{
+    bool canSpeak = true;
+    QStringList said;
+    int stops = 0;
+    bool available() override { return canSpeak; }
+    void say(const QString &text) override { said.append(text); }
+    void stop() override { ++stops; }
+};
+
 struct ScriptedDialogs : Dialogs
 {
     QStringList messages;
@@ -81,6 +92,7 @@ public:
     RecordingWebLink &webLink() { return *m_webLink; }
     ScriptedDialogs &dialogs() { return *m_dialogs; }
     ScriptedRandom &random() { return *m_random; }
+    RecordingSpeech &speech() { return *m_speech; }
     RecordingPrinter printer;
     QStringList pdfPaths; // the PDF files asked for, printed on the same stand-in
     QList<int> quits;
@@ -93,5 +105,6 @@ private:
     RecordingWebLink *m_webLink;
     ScriptedDialogs *m_dialogs;
     ScriptedRandom *m_random;
+    RecordingSpeech *m_speech;
     std::unique_ptr<AppContext> m_context;
 };

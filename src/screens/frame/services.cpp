@@ -1,5 +1,6 @@
 #include "frame/services.h"
 
+#include "frame/desktopspeech.h"
 #include "printer/printerdevice.h"
 #include "printing/pdfdevice.h"
 
@@ -14,5 +15,6 @@ Services Services::real()
     services.printer = &PrinterDevice::defaultPrinter;
     services.pdfFile = &PdfDevice::file;
     services.random = std::make_unique<ClockRandomSource>();
+    services.speech = std::make_unique<DesktopSpeech>();
     return services;
 }

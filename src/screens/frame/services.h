@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/randomsource.h"
+#include "desktop/speech.h"
 #include "desktop/weblink.h"
 #include "frame/dialogs.h"
 #include "printing/printdevice.h"
@@ -20,6 +21,8 @@ struct Services
     // A fresh document that becomes a PDF file at a path.
     std::function<std::unique_ptr<PrintDevice>(const QString &)> pdfFile;
     std::unique_ptr<RandomSource> random;
+    // Reading aloud; none stands for a machine that cannot speak.
+    std::unique_ptr<Speech> speech;
 
     static Services real();
 };
