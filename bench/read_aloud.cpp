@@ -1,8 +1,10 @@
 // Times reading aloud as a pupil meets it: from the click on "Next Question >>" to the
-// request for the next question's reading handed to the speech service, and the quiz's
-// screen changes (as bench_quiz_switch times them, and the turn to the next question) with
-// the sound off and with it on. Speaks through the desktop's speech service, which must be
-// reachable (SPEECHD_ADDRESS names a private one); runs on whatever display Qt is given.
+// request for the next question's reading taken by the speech service (on the speech
+// thread, while the screen paints), once the last reading has ended and while it is still
+// being said; and the quiz's screen changes (as bench_quiz_switch times them, and the turn
+// to the next question) with the sound off and with it on. Speaks through the desktop's
+// speech service, which must be reachable (SPEECHD_ADDRESS names a private one); runs on
+// whatever display Qt is given.
 //
 //   bench_read_aloud [--runs N] [--content DIR]
 
@@ -22,7 +24,9 @@
 
 #include <QApplication>
 #include <QRadioButton>
+#include <QThread>
 
+#include <atomic>
 #include <cstdio>
 #include <vector>
 
@@ -30,31 +34,41 @@ using namespace screenwatch;
 
 namespace {
 
-// The real service, with the moment each request has been handed over.
+// The real service, with the moment each request has been handed over to it.
 class TimedSpeech : public Speech
 {
 public:
-    explicit TimedSpeech(const QElapsedTimer &clock) : m_clock(clock) {}
-    bool available() override { return m_real.available(); }
-    void say(const QString &text) override
+    explicit TimedSpeech(const QElapsedTimer &clock)
     {
-        m_real.say(text);
-        sent = m_clock.nsecsElapsed() / 1e6;
-        ++requests;
+        m_real.setSentHook([this, &clock] {
+            sent = clock.nsecsElapsed() / 1e6;
+            ++requests;
+        });
     }
+    bool available() override { return m_real.available(); }
+    void say(const QString &text) override { m_real.say(text); }
     void stop() override { m_real.stop(); }
+    // True once the service has taken `count` texts in all.
+    bool waitForRequests(int count) const
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (requests < count && waited.elapsed() < 2000)
+            QThread::usleep(50);
+        return requests == count;
+    }
 
-    double sent = -1;
-    int requests = 0;
+    // Written on the speech thread.
+    std::atomic<double> sent{-1};
+    std::atomic<int> requests{0};
 
 private:
     DesktopSpeech m_real;
-    const QElapsedTimer &m_clock;
 };
 
 struct Samples
 {
-    std::vector<double> toQuiz, toNextQuestion, toResults, toRequest;
+    std::vector<double> toQuiz, toNextQuestion, toResults, toRequest, toRequestCuttingOff;
 };
 
 } // namespace
@@ -88,6 +102,7 @@ int main(int argc, char *argv[])
 
     PaintWatch watch(clock);
     Samples off, on;
+    int expected = 0; // texts the service should have taken by now
     for (bool soundOn : {false, true}) {
         menu->findChild<QRadioButton *>(soundOn ? QStringLiteral("Option1")
                                                 : QStringLiteral("Option2"))
@@ -97,37 +112,52 @@ int main(int argc, char *argv[])
             return 1;
         }
         Samples &samples = soundOn ? on : off;
+        // Each reading waited for until the service has it, so the next is timed alone.
+        const auto taken = [&](const char *what) {
+            if (!soundOn || speech.waitForRequests(++expected))
+                return true;
+            std::fprintf(stderr, "%s was not read\n", what);
+            return false;
+        };
         for (int run = 0; run < runs; ++run) {
             clock.start();
             click(hub->buttons()->at(TopicHub::QuizActivity));
             samples.toQuiz.push_back(watch.waitFor([&] { return screens.find<QuizScreen>(); }));
             QuizScreen *quiz = screens.find<QuizScreen>();
+            if (!taken("question 1"))
+                return 1;
             for (int q = 1; q < QuestionSet::questionCount; ++q) {
+                // Every other question is left as soon as it has been handed over, while the
+                // service is still saying it; the rest once it has had time to finish. The
+                // silent run pauses alike, so the two compare.
+                const bool cutsOff = q % 2 == 0;
+                if (!cutsOff)
+                    QThread::msleep(300);
                 settle();
-                const int requests = speech.requests;
                 clock.start();
                 click(quiz->buttons()->at(QuizScreen::NextCommand));
-                if (soundOn) {
-                    if (speech.requests != requests + 1) {
-                        std::fprintf(stderr, "question %d was not read\n", q + 1);
-                        return 1;
-                    }
-                    samples.toRequest.push_back(speech.sent);
-                }
                 samples.toNextQuestion.push_back(watch.waitFor([&] { return quiz; }));
+                if (!taken("the next question"))
+                    return 1;
+                if (soundOn)
+                    (cutsOff ? samples.toRequestCuttingOff : samples.toRequest)
+                        .push_back(speech.sent);
             }
             settle();
             clock.start();
             click(quiz->buttons()->at(QuizScreen::NextCommand));
             samples.toResults.push_back(
                 watch.waitFor([&] { return screens.find<ResultsScreen>(); }));
+            if (!taken("the score"))
+                return 1;
             settle();
             click(screens.find<ResultsScreen>()->buttons()->at(ResultsScreen::ExitCommand));
             settle();
         }
     }
     menu->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
-    report("Next Question >> -> reading sent", on.toRequest);
+    report("Next Question >> -> reading taken", on.toRequest);
+    report("  the same, cutting the last short", on.toRequestCuttingOff);
     for (bool soundOn : {false, true}) {
         const Samples &samples = soundOn ? on : off;
         std::printf("sound %s:\n", soundOn ? "on" : "off");

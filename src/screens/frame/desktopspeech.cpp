@@ -22,22 +22,42 @@ QLocale englishVoice(const QList<QLocale> &offered)
 } // namespace
 
 DesktopSpeech::DesktopSpeech() = default;
-DesktopSpeech::~DesktopSpeech() = default;
+
+DesktopSpeech::~DesktopSpeech()
+{
+    if (!m_home)
+        return;
+    QMetaObject::invokeMethod(
+        m_home, [this] { delete m_home; }, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
 
 bool DesktopSpeech::available()
 {
-    if (!m_tried) {
-        m_tried = true;
-        if (QTextToSpeech::availableEngines().contains(serviceEngine)) {
-            m_engine = std::make_unique<QTextToSpeech>(serviceEngine);
+    if (m_tried)
+        return m_engine != nullptr;
+    m_tried = true;
+    if (!QTextToSpeech::availableEngines().contains(serviceEngine))
+        return false;
+    m_thread.setObjectName(QStringLiteral("speech"));
+    m_thread.start();
+    m_home = new QObject;
+    m_home->moveToThread(&m_thread);
+    QMetaObject::invokeMethod(
+        m_home,
+        [this] {
+            auto *engine = new QTextToSpeech(serviceEngine, m_home);
             // Only a service out of reach is fatal; the engine also reports an error when
             // the desktop's language has no voice, which the English voice set here mends.
-            if (m_engine->errorReason() == QTextToSpeech::ErrorReason::Initialization)
-                m_engine.reset();
-            else
-                m_engine->setLocale(englishVoice(m_engine->availableLocales()));
-        }
-    }
+            if (engine->errorReason() == QTextToSpeech::ErrorReason::Initialization) {
+                delete engine;
+                return;
+            }
+            engine->setLocale(englishVoice(engine->availableLocales()));
+            m_engine = engine;
+        },
+        Qt::BlockingQueuedConnection);
     return m_engine != nullptr;
 }
 
@@ -45,13 +65,18 @@ void DesktopSpeech::say(const QString &text)
 {
     if (!available())
         return;
-    // The service would queue the text behind what it is saying; a new page must not wait.
-    m_engine->stop();
-    m_engine->say(text);
+    QMetaObject::invokeMethod(m_home, [this, text] {
+        // The service would queue the text behind what it is saying; a new page must not
+        // wait for the old one.
+        m_engine->stop();
+        m_engine->say(text);
+        if (m_sent)
+            m_sent();
+    });
 }
 
 void DesktopSpeech::stop()
 {
     if (m_engine)
-        m_engine->stop();
+        QMetaObject::invokeMethod(m_home, [this] { m_engine->stop(); });
 }
