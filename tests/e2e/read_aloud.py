@@ -175,6 +175,9 @@ class Walk:
         self.open_quiz()
         self.check("question 1 and its answers read as the quiz opens", since,
                    [self.question_words(1)])
+        since = self.said.mark()
+        key("r")
+        self.check("question 1 read again on R", since, [self.question_words(1)])
         for number, (_, _, right) in enumerate(self.questions, 1):
             key(str(right))
             since = self.said.mark()
