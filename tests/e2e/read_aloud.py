@@ -159,17 +159,31 @@ class Walk:
         time.sleep(1)
         self.nothing_said(what, since)
 
+    def never_said(self, what, since, passage, wait=4):
+        time.sleep(wait)
+        if find(self.said.words()[since:], passage) >= 0:
+            self.failures.append(what)
+            print(f"FAIL: {what}: said {' '.join(passage)!r}")
+        else:
+            print(f"ok: {what}")
+
     def spoken_walk(self):
         self.open_topic()
+        pages = [page_paragraphs(os.path.join(self.pages, f"keyfacts{n}.txt")) for n in (1, 2)]
         for number in (1, 2):
             since = self.said.mark()
-            if number == 1:
-                key("Return")  # Key Facts
-            else:
-                key("Next")
-            self.check(f"Key Facts page {number} read as it opens",
-                       since, page_paragraphs(os.path.join(self.pages, f"keyfacts{number}.txt")))
-        key("Escape")
+            key("Return" if number == 1 else "Next")  # Key Facts, then its next page
+            self.check(f"Key Facts page {number} read as it opens", since, pages[number - 1],
+                       timeout=30)
+        # A page turned cuts the last one short, and so does leaving the screen.
+        since = self.said.mark()
+        key("Prior", "Next")
+        self.check("page 2 read again after a quick turn back and on", since, pages[1],
+                   timeout=30)
+        self.never_said("page 1 cut short by the turn", since, pages[0][-1], wait=0)
+        since = self.said.mark()
+        key("Prior", "Escape")
+        self.never_said("page 1 cut short by leaving the Key Facts", since, pages[0][-1], wait=8)
         time.sleep(0.5)
         since = self.said.mark()
         self.open_quiz()

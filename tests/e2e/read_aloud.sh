@@ -12,7 +12,8 @@ source "$here/speechd_sandbox.sh"
 source "$here/xdisplay.sh"
 work=$(mktemp -d)
 trap 'speechd_sandbox_stop; x_display_stop; rm -rf "$work"' EXIT
-speechd_sandbox_start || exit $?
+# The voice takes its time over each sentence, so a reading can be cut short.
+SPEECHD_SANDBOX_SECONDS=0.3 speechd_sandbox_start || exit $?
 x_display_start || exit $?
 # A copy, so the program's own files (the worksheet index) never land in the sources.
 cp -r "$content/." "$work/"

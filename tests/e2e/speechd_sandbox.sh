@@ -4,6 +4,8 @@
 #                               socket) for the clients, and SPEECHD_SANDBOX_SAID, the file
 #                               the voice appends each text it is given to, a line each
 #   speechd_sandbox_stop        stop it and remove the dir
+# SPEECHD_SANDBOX_SECONDS, when set, is how long the voice takes over each piece of text (a
+# sentence or so), as a real one would, so that a reading can be cut short.
 # Returns 77 (skip) when the service or its generic output module is missing or does not
 # start. The service's own generic module runs the command below for each piece of text;
 # no sound device is opened beyond libao's, which falls back to its null output.
@@ -14,6 +16,7 @@ speechd_sandbox_start() {
   command -v speech-dispatcher >/dev/null || _speechd_sandbox_skip "no speech-dispatcher" || return 77
   local modules=/usr/lib/speech-dispatcher-modules
   [ -x "$modules/sd_generic" ] || _speechd_sandbox_skip "no $modules/sd_generic" || return 77
+  local seconds=${SPEECHD_SANDBOX_SECONDS:-0}
   SPEECHD_SANDBOX_DIR=$(mktemp -d)
   local dir=$SPEECHD_SANDBOX_DIR
   mkdir -p "$dir/conf/modules" "$dir/log"
@@ -29,7 +32,7 @@ DefaultLanguage "en"
 CONF
   # \$DATA is the text, quoted by the module itself.
   cat >"$dir/conf/modules/recorder.conf" <<CONF
-GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >> $SPEECHD_SANDBOX_SAID"
+GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >> $SPEECHD_SANDBOX_SAID && sleep $seconds"
 GenericCmdDependency "printf"
 AddVoice "en" "male1" "en"
 GenericLanguage "en" "en" "utf-8"

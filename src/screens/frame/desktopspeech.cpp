@@ -27,8 +27,14 @@ DesktopSpeech::~DesktopSpeech()
 {
     if (!m_home)
         return;
+    // A reading must not outlive the program.
     QMetaObject::invokeMethod(
-        m_home, [this] { delete m_home; }, Qt::BlockingQueuedConnection);
+        m_home,
+        [this] {
+            stopOnThread();
+            delete m_home;
+        },
+        Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }
@@ -55,6 +61,11 @@ bool DesktopSpeech::available()
                 return;
             }
             engine->setLocale(englishVoice(engine->availableLocales()));
+            QObject::connect(engine, &QTextToSpeech::stateChanged, m_home,
+                             [this](QTextToSpeech::State state) {
+                                 if (state == QTextToSpeech::Speaking)
+                                     m_asked = false;
+                             });
             m_engine = engine;
         },
         Qt::BlockingQueuedConnection);
@@ -68,8 +79,9 @@ void DesktopSpeech::say(const QString &text)
     QMetaObject::invokeMethod(m_home, [this, text] {
         // The service would queue the text behind what it is saying; a new page must not
         // wait for the old one.
-        m_engine->stop();
+        stopOnThread();
         m_engine->say(text);
+        m_asked = true;
         if (m_sent)
             m_sent();
     });
@@ -78,5 +90,17 @@ void DesktopSpeech::say(const QString &text)
 void DesktopSpeech::stop()
 {
     if (m_engine)
-        QMetaObject::invokeMethod(m_home, [this] { m_engine->stop(); });
+        QMetaObject::invokeMethod(m_home, [this] { stopOnThread(); });
+}
+
+void DesktopSpeech::stopOnThread()
+{
+    // The service's stop silences every program that speaks through it, a screen reader
+    // too, so it is sent only while a reading of ours may still be under way: asked for and
+    // not yet begun, or begun and not yet over.
+    if (m_engine && (m_asked || m_engine->state() == QTextToSpeech::Speaking ||
+                     m_engine->state() == QTextToSpeech::Paused)) {
+        m_engine->stop();
+        m_asked = false;
+    }
 }

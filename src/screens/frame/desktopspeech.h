@@ -29,9 +29,12 @@ public:
     void setSentHook(std::function<void()> hook) { m_sent = std::move(hook); }
 
 private:
+    void stopOnThread();
+
     QThread m_thread;
     QObject *m_home = nullptr;         // lives on m_thread
     QTextToSpeech *m_engine = nullptr; // m_home's child, used on m_thread only
     bool m_tried = false;
+    bool m_asked = false; // on m_thread: a text given that the service has not yet begun
     std::function<void()> m_sent;
 };
