@@ -148,9 +148,11 @@ void MainMenu::load()
 
 void MainMenu::turnSoundOn()
 {
-    // Where nothing can speak the program stays silent, and the switch shows it.
-    if (!host().readAloud().turnOn())
-        m_soundOff->setChecked(true);
+    // Where nothing can speak the program stays silent, and the switch shows it, also
+    // behind the message that says so.
+    m_soundOff->setChecked(true);
+    if (host().readAloud().turnOn())
+        m_soundOn->setChecked(true);
 }
 
 void MainMenu::entryClicked(int index)
