@@ -4,13 +4,16 @@
 # every server bound to 127.0.0.1 on a free high port. On each: 30 copies append 30 worksheets
 # each to one index at once; a copy killed while it holds the index's lock delays the next
 # save by the stale time only; a worksheet is saved, read and removed while the other desktop
-# reads it; and the installed program, pointed at the share with ZORVANEL_WORKSHEETS, imports
-# on both desktops at once, each keeping its worksheet, what the other lists.
+# reads it; the installed program, pointed at the share with ZORVANEL_WORKSHEETS, imports
+# on both desktops at once, each keeping its worksheet, what the other lists; and 30 pupils
+# finish the quiz at the same moment, five of them under one name, every result recorded.
 # Skipped (77) where FUSE or a server cannot start. Needs root (smbd and sshd).
 # Usage: shared_folders.sh INDEX_APPENDER BUILD_DIR [--bench]
-#   --bench  only the 30 x 30 appends, with the median and slowest single append
+#   --bench  only the 30 x 30 appends and the 30 pupils, with the median and slowest single
+#            append and recording
 set -u
 appender=$1 build=$2 bench=${3:-}
+pupil=$build/tests/pupil_desktop topic="$(dirname "$0")/../../content/multiple/Tomas Verrin.txt"
 copies=30 appends=30 stale=10
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zshares.XXXXXX")
 chmod 755 "$scratch"
@@ -155,6 +158,46 @@ appends_at_once() { # NAME DESKTOP1 DESKTOP2
        name, n, a, wall / 1000, t[int((NR + 1) / 2)], t[NR]}'
 }
 
+# 30 pupils on a shared account, by turns on the two desktops, finish the topic's quiz at the
+# same moment; five of them typed the same name, so their copies record into one file.
+pupils_at_once() { # NAME DESKTOP1 DESKTOP2
+  local name=$1 one=$2 two=$3 i who pids=() refused=0 go=$scratch/go times=$scratch/recorded
+  rm -rf "$one/results" "$go" && mkdir -p "$one/multiple" && cp "$topic" "$one/multiple/"
+  for ((i = 1; i <= copies; i++)); do
+    who="Pupil $i, Year 6"
+    ((i > copies - 5)) && who="Zoë \"Sam\" Brontë"
+    "$pupil" "$([ $((i % 2)) = 1 ] && echo "$one" || echo "$two")" "$who" 2413213241 "$go" --times \
+      >"$times.$i" 2>"$scratch/pupil.$i.err" &
+    pids+=($!)
+  done
+  sleep 3 # every copy at its last question
+  touch "$go"
+  for i in "${pids[@]}"; do wait "$i" || refused=$((refused + 1)); done
+  [ $refused = 0 ] || fail "$name: $refused of $copies pupils were told their score was not saved: $(cat "$scratch"/pupil.*.err)"
+  local files records
+  files=$(ls "$one/results" | grep -c '\.csv$')
+  records=$(cat "$one/results/"*.csv | grep -c ',Tomas Verrin,10,10,B,yes,D,yes,')
+  [ "$files" = $((copies - 4)) ] || fail "$name: $files results files for $((copies - 4)) names"
+  [ "$records" = $copies ] || fail "$name: $records of $copies results recorded"
+  # A quote cannot be in a name on a Samba share; the file takes "_" for it.
+  [ "$(grep -c 'Brontë' "$one/results/Zoë _Sam_ Brontë.csv")" = 5 ] || fail "$name: the shared name's file lost records"
+  ls "$one/results" | grep -qE 'lock|\.old-|~' && fail "$name: left behind: $(ls "$one/results" | grep -E 'lock|\.old-|~')"
+  sort -n "$times".* | awk -v name="$name" -v n=$copies -v r="$records" \
+    '{t[NR] = $1} END {printf "%s: %d of %d pupils recorded at once; single recording median %.0f ms, slowest %.0f ms\n",
+       name, r, n, t[int((NR + 1) / 2)], t[NR]}'
+}
+
+# One pupil at a time, ten times: how long a single recording takes with no one else about.
+pupils_one_by_one() { # NAME DESKTOP
+  local i times=$scratch/alone
+  touch "$scratch/go"
+  for ((i = 1; i <= 10; i++)); do
+    "$pupil" "$2" "Alone $i" 2413213241 "$scratch/go" --times 2>/dev/null || fail "$1: a lone pupil's result was not recorded"
+  done >"$times"
+  sort -n "$times" | awk -v name="$1" '{t[NR] = $1} END {printf "%s: a pupil alone: recording median %.0f ms, slowest %.0f ms\n",
+    name, t[int((NR + 1) / 2)], t[NR]}'
+}
+
 # A copy killed while it holds the lock: the next save waits out the stale time, no more.
 killed_while_holding() { # NAME DESKTOP1 DESKTOP2
   local name=$1 start took holder
@@ -222,7 +265,8 @@ start_sshd || skip "sshd or sshfs cannot start"
 for fs in samba sshfs; do
   if [ $fs = samba ]; then one=${desktops[0]} two=${desktops[1]}; else one=${desktops[2]} two=${desktops[3]}; fi
   appends_at_once $fs "$one" "$two"
-  [ -n "$bench" ] && continue
+  pupils_at_once $fs "$one" "$two"
+  [ -n "$bench" ] && { pupils_one_by_one $fs "$one"; continue; }
   killed_while_holding $fs "$one" "$two"
   worksheet_round_trip $fs "$one" "$two"
   installed_program_on_share $fs "$one" "$two"

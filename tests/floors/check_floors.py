@@ -9,7 +9,8 @@ import sys
 # a room includes only itself and the rooms before it, and anything on a lower floor.
 FLOORS = {
     "ground": ["files", "texts", "look", "desktop", "pictures", "printing", "printer"],
-    "model": ["quiz", "braille", "viewers", "printouts", "worksheets", "exchange"],
+    "model": ["classroom", "quiz", "braille", "viewers", "printouts", "worksheets", "exchange",
+              "results"],
     "screens": ["controls", "frame", "quiz", "braille", "viewers", "worksheets", "shell"],
     "frontends": ["commandline", "launcher", "program"],
 }
@@ -42,7 +43,7 @@ for floor in order:
                 faults.append(f"{here}: up a floor")
             elif to_floor == floor and FLOORS[floor].index(to_room) > FLOORS[floor].index(room):
                 faults.append(f"{here}: up the floor's order of rooms")
-            elif floor == "screens" and to_room != room and {room, to_room} <= FEATURES:
+            elif to_floor == floor == "screens" and to_room != room and {room, to_room} <= FEATURES:
                 faults.append(f"{here}: across between two features")
 
 print("\n".join(faults) or "every include stands on a lower floor or room")

@@ -15,6 +15,10 @@ TestProgram::TestProgram()
     services.dialogs = std::move(dialogs);
     services.quit = [this](int status) { quits.append(status); };
     services.printer = [this] { return printer.device(); };
+    services.chosenPrinter = [this]() -> std::unique_ptr<PrintDevice> {
+        ++printDialogs;
+        return printDialogCancelled ? nullptr : printer.device();
+    };
     services.pdfFile = [this](const QString &path) {
         pdfPaths.append(path);
         return printer.device();

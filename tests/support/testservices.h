@@ -95,6 +95,8 @@ public:
     RecordingSpeech &speech() { return *m_speech; }
     RecordingPrinter printer;
     QStringList pdfPaths; // the PDF files asked for, printed on the same stand-in
+    int printDialogs = 0; // the print dialogs shown; cancelled when asked, else the stand-in
+    bool printDialogCancelled = false;
     QList<int> quits;
     QString folder() const { return m_dir.path(); }
     // Writes a file (bytes as given) below the working folder, creating its folders.

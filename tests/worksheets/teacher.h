@@ -4,6 +4,7 @@
 // the catalogue.
 
 #include "files/textfile.h"
+#include "frame/appstate.h"
 #include "pupil.h"
 #include "worksheetfixtures.h"
 #include "worksheets/cataloguescreen.h"
@@ -28,8 +29,9 @@ struct Teacher
     TestProgram program;
     MainMenu *menu = nullptr;
 
-    explicit Teacher(const QStringList &titles = {})
+    explicit Teacher(const QStringList &titles = {}, const Classroom &who = Classroom())
     {
+        program.context().state().classroom = who;
         program.writeFile(topicFile, topicSet(QStringLiteral("Tomas Verrin")));
         program.writeFile(indexPath, indexBytes(titles));
         for (const QString &title : titles)

@@ -4,10 +4,13 @@
 #include "exchange/worksheetexport.h"
 #include "exchange/worksheetimport.h"
 #include "files/commas.h"
+#include "files/textfile.h"
 #include "printing/pdfdevice.h"
 #include "printing/printsurface.h"
 #include "printouts/worksheetprintout.h"
 #include "quiz/questionset.h"
+#include "results/classresults.h"
+#include "results/resultsfolder.h"
 #include "texts/publisher.h"
 #include "worksheets/worksheetfile.h"
 #include "worksheets/worksheetindex.h"
@@ -49,6 +52,14 @@ struct Options
                            QStringLiteral("With --print-worksheet or --print-answer-key: the PDF "
                                           "file to write."),
                            QStringLiteral("FILE")};
+    QCommandLineOption results{QStringLiteral("results"),
+                               QStringLiteral("Show every pupil's attempts at the quiz or worksheet "
+                                              "TITLE, newest first, with the class's figures."),
+                               QStringLiteral("TITLE")};
+    QCommandLineOption csv{QStringLiteral("csv"),
+                           QStringLiteral("With --results: also write the table to FILE, for a "
+                                          "spreadsheet."),
+                           QStringLiteral("FILE")};
     QCommandLineOption list{QStringLiteral("list"),
                             QStringLiteral("List the worksheets' titles, one a line.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
@@ -56,7 +67,8 @@ struct Options
 
     QList<QCommandLineOption> all() const
     {
-        return {import, title, exportTo, printWorksheet, printAnswerKey, pdf, list, help};
+        return {import,  title, exportTo, printWorksheet, printAnswerKey,
+                pdf,     results, csv,    list,           help};
     }
 };
 
@@ -65,6 +77,13 @@ int wrong(QTextStream &err, const QString &reason)
     err << "zorvanel: " << reason << Qt::endl
         << "Try \"zorvanel --help\" for the options." << Qt::endl;
     return WrongCommandLine;
+}
+
+// A pupil asked for what only a teacher may do.
+int refused(QTextStream &err, const QString &reason)
+{
+    err << "zorvanel: " << reason << Qt::endl;
+    return NothingDone;
 }
 
 class Run
@@ -76,6 +95,7 @@ public:
     int exportWorksheet(const QString &title, const QString &file);
     int printToPdf(const QString &title, const QString &file, bool answerKey);
     int listTitles();
+    int showResults(const QString &title, const QString &csvFile);
 
 private:
     int fail(const QString &reason)
@@ -164,6 +184,31 @@ int Run::printToPdf(const QString &title, const QString &file, bool answerKey)
     return Done;
 }
 
+int Run::showResults(const QString &title, const QString &csvFile)
+{
+    const ResultsFolder::Loaded loaded = ResultsFolder().load();
+    const ClassResults results = ClassResults::of(title, loaded.attempts);
+    for (const QString &name : loaded.unreadable)
+        m_err << "zorvanel: results/" << name << " could not be read." << Qt::endl;
+    if (loaded.damaged > 0)
+        m_err << "zorvanel: " << loaded.damaged << " damaged records were left out." << Qt::endl;
+    m_out << "Results of \"" << title << "\"" << Qt::endl << results.summary() << Qt::endl;
+    if (results.pupils > 0) {
+        for (const QString &line : results.shareLines())
+            m_out << line << Qt::endl;
+        m_out << Qt::endl;
+        for (const QString &line : results.tableLines())
+            m_out << line << Qt::endl;
+    }
+    if (csvFile.isEmpty())
+        return Done;
+    QString problem;
+    if (!writeWholeFile(fromStartFolder(csvFile), results.tableCsv(), &problem))
+        return fail(problem);
+    m_out << QStringLiteral("Wrote the table to %1.").arg(csvFile) << Qt::endl;
+    return Done;
+}
+
 int Run::listTitles()
 {
     if (!m_index.exists())
@@ -184,7 +229,8 @@ bool isRequested(int argc, const char *const *argv)
     return false;
 }
 
-int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
+        const Classroom &classroom)
 {
     const Options options;
     QCommandLineParser parser;
@@ -202,14 +248,14 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         out << parser.helpText() << Qt::flush;
         return Done;
     }
-    const QList<const QCommandLineOption *> tasks = {&options.import, &options.exportTo,
-                                                     &options.printWorksheet,
-                                                     &options.printAnswerKey, &options.list};
+    const QList<const QCommandLineOption *> tasks = {
+        &options.import,         &options.exportTo, &options.printWorksheet,
+        &options.printAnswerKey, &options.results,  &options.list};
     const auto asked = std::count_if(tasks.begin(), tasks.end(),
                                      [&](const QCommandLineOption *o) { return parser.isSet(*o); });
     if (asked != 1)
         return wrong(err, QStringLiteral("give one of --import, --export, --print-worksheet, "
-                                         "--print-answer-key and --list."));
+                                         "--print-answer-key, --results and --list."));
     const QStringList files = parser.positionalArguments();
     const bool printing =
         parser.isSet(options.printWorksheet) || parser.isSet(options.printAnswerKey);
@@ -218,6 +264,13 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (parser.isSet(options.pdf) != printing)
         return wrong(
             err, QStringLiteral("--pdf FILE goes with --print-worksheet or --print-answer-key."));
+
+    if (parser.isSet(options.csv) && !parser.isSet(options.results))
+        return wrong(err, QStringLiteral("--csv FILE goes with --results."));
+    const bool teachersOnly = parser.isSet(options.import) || parser.isSet(options.exportTo) ||
+                              parser.isSet(options.results);
+    if (teachersOnly && !classroom.isTeacher())
+        return refused(err, Classroom::teachersOnly);
 
     if (parser.isSet(options.import)) {
         if (files.isEmpty())
@@ -236,6 +289,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return task.printToPdf(parser.value(key ? options.printAnswerKey : options.printWorksheet),
                                parser.value(options.pdf), key);
     }
+    if (parser.isSet(options.results))
+        return task.showResults(parser.value(options.results), parser.value(options.csv));
     return task.listTitles();
 }
 

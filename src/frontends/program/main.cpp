@@ -1,4 +1,6 @@
+#include "classroom/classroom.h"
 #include "commandline/commandline.h"
+#include "desktop/account.h"
 #include "frame/appcontext.h"
 #include "frame/application.h"
 #include "shell/startup.h"
@@ -26,11 +28,13 @@ int main(int argc, char *argv[])
         QGuiApplication app(argc, argv);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return commandline::run(QGuiApplication::arguments(), out, err);
+        return commandline::run(QGuiApplication::arguments(), out, err,
+                                Classroom(ClassroomSettings::system(), Account::current()));
     }
     QApplication app(argc, argv);
     prepareApplication();
     AppContext context(Services::real());
+    context.state().classroom = Classroom(ClassroomSettings::system(), Account::current());
     startProgram(context);
     // Once the menu is up, so that the program is seen to be running behind the message.
     QTimer::singleShot(0, [&context] { tellWhenContentIsMissing(context); });

@@ -220,26 +220,24 @@ Commit commitWhole(QSaveFile &file, const QString &target, const QString &aside)
 
 } // namespace
 
-bool writeTextLines(const QString &path, const QStringList &lines, QString *error,
-                    QDeadlineTimer replaceBy)
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error,
+                    QDeadlineTimer replaceBy, Readers readers)
 {
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        bytes += windows1252::encode(line);
-        bytes += "\r\n";
-    }
     const QString target = resolveContentPath(path);
     const QString aside = replacedInSteps(target)
                               ? target + QStringLiteral(".old-%1").arg(
                                              QRandomGenerator::global()->generate64(), 0, 16)
                               : QString();
+    // A new file is given its modes before it takes its name, so no one else reads it between.
+    const bool isNew = readers == Readers::OwnerAndGroup && !QFileInfo::exists(target);
     QString problem = QStringLiteral("no time was left to write it");
     while (!replaceBy.hasExpired()) {
         QSaveFile file(target);
         // A short write can sit in Qt's buffer and still be committed, so flush and check
         // first: only a complete write may replace the old file.
-        const bool written =
-            file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+        const bool written = file.open(QIODevice::WriteOnly) &&
+                             (!isNew || ::fchmod(file.handle(), S_IRUSR | S_IWUSR | S_IRGRP) == 0) &&
+                             file.write(bytes) == bytes.size() && file.flush();
         const Commit done = written ? commitWhole(file, target, aside) : Commit::Failed;
         if (done == Commit::Done)
             return true;
@@ -255,4 +253,15 @@ bool writeTextLines(const QString &path, const QStringList &lines, QString *erro
     if (error)
         *error = QStringLiteral("Cannot write %1: %2").arg(target, problem);
     return false;
+}
+
+bool writeTextLines(const QString &path, const QStringList &lines, QString *error,
+                    QDeadlineTimer replaceBy)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += windows1252::encode(line);
+        bytes += "\r\n";
+    }
+    return writeWholeFile(path, bytes, error, replaceBy);
 }

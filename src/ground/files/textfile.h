@@ -58,8 +58,16 @@ bool openCurrent(QFile &file);
 // How long a write waits for a shared folder that refuses for a moment to replace a file.
 inline constexpr int replaceWaitMs = 3000;
 
-// Writes lines (each ended by CRLF, windows-1252) whole or not at all, through QSaveFile.
-// A share may refuse to replace a file for as long as another desktop reads it; the write is
-// tried again, but none is begun after replaceBy.
+// Who may read a file the program creates; a file it replaces keeps its own modes.
+enum class Readers { Everyone, OwnerAndGroup };
+
+// Writes bytes whole or not at all, through QSaveFile. A share may refuse to replace a file
+// for as long as another desktop reads it; the write is tried again, but none is begun after
+// replaceBy.
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error = nullptr,
+                    QDeadlineTimer replaceBy = QDeadlineTimer(replaceWaitMs),
+                    Readers readers = Readers::Everyone);
+
+// Writes lines (each ended by CRLF, windows-1252) whole or not at all, as writeWholeFile does.
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr,
                     QDeadlineTimer replaceBy = QDeadlineTimer(replaceWaitMs));

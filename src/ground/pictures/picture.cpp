@@ -26,6 +26,11 @@ bool looksLikeMetafile(const QByteArray &start)
 
 Picture::Picture(QImage image) : m_image(std::move(image)) {}
 
+Picture::Picture(QImage image, QSizeF sizeTwips)
+    : m_image(std::move(image)), m_sizeTwips(sizeTwips)
+{
+}
+
 Picture::Picture(std::shared_ptr<const Metafile> metafile) : m_metafile(std::move(metafile)) {}
 
 Picture Picture::load(const QString &path)
@@ -52,6 +57,8 @@ QSizeF Picture::sizeTwips() const
 {
     if (m_metafile)
         return m_metafile->sizeTwips();
+    if (!m_sizeTwips.isEmpty())
+        return m_sizeTwips;
     return QSizeF(m_image.width() * twipsPerPixel, m_image.height() * twipsPerPixel);
 }
 

@@ -17,6 +17,8 @@ class Picture
 public:
     Picture() = default;
     explicit Picture(QImage image);
+    // A raster drawn finer than the screen's, for paper: it takes the size given.
+    Picture(QImage image, QSizeF sizeTwips);
     explicit Picture(std::shared_ptr<const Metafile> metafile);
     // Reads a JPEG, GIF, BMP or Windows Metafile; the path may use either separator and
     // any case.
@@ -30,5 +32,6 @@ public:
 
 private:
     QImage m_image;
+    QSizeF m_sizeTwips; // empty: the raster's own size on the screen
     std::shared_ptr<const Metafile> m_metafile;
 };

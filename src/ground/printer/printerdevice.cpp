@@ -10,8 +10,21 @@ std::unique_ptr<PrintDevice> PrinterDevice::defaultPrinter()
     return std::unique_ptr<PrintDevice>(new PrinterDevice);
 }
 
+std::unique_ptr<PrintDevice> PrinterDevice::configured(std::unique_ptr<QPrinter> printer)
+{
+    std::unique_ptr<PrinterDevice> device(new PrinterDevice);
+    device->m_printer = std::move(printer);
+    return device;
+}
+
 bool PrinterDevice::open()
 {
+    if (m_printer) {
+        if (m_printer->printerState() == QPrinter::Error)
+            return false;
+        startPages();
+        return m_printer->isValid() && m_printer->resolution() > 0;
+    }
     // Without a default printer, a default QPrinter would quietly print to nowhere; a
     // stopped one would hold the page until someone noticed. Both are reported now.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -40,6 +53,12 @@ void PrinterDevice::nameDocument(const QString &name)
 void PrinterDevice::abortPainting()
 {
     m_printer->abort();
+}
+
+bool PrinterDevice::isPrinted(int page) const
+{
+    const QPageRanges ranges = m_printer->pageRanges();
+    return ranges.isEmpty() || ranges.contains(page);
 }
 
 bool PrinterDevice::complete(bool painted)

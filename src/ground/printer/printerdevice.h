@@ -11,6 +11,8 @@ class PrinterDevice : public PaintedPages
 {
 public:
     static std::unique_ptr<PrintDevice> defaultPrinter();
+    // A printer already set up, with its copies and pages, by the system's print dialog.
+    static std::unique_ptr<PrintDevice> configured(std::unique_ptr<QPrinter> printer);
     ~PrinterDevice() override;
 
     bool open() override;
@@ -21,6 +23,7 @@ protected:
     void nameDocument(const QString &name) override;
     void abortPainting() override;
     bool complete(bool painted) override;
+    bool isPrinted(int page) const override;
 
 private:
     PrinterDevice() = default;

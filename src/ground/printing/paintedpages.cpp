@@ -99,13 +99,20 @@ void PaintedPages::setDocumentName(const QString &name)
 
 bool PaintedPages::finish()
 {
+    std::vector<size_t> wanted;
+    for (size_t page = 0; page < m_pages.size(); ++page)
+        if (isPrinted(int(page) + 1))
+            wanted.push_back(page);
+    // Pages asked for that the document does not have print nothing, not a blank sheet.
+    if (wanted.empty())
+        return false;
     nameDocument(m_documentName);
     QPagedPaintDevice &device = paintDevice();
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    for (size_t page = 0; page < m_pages.size(); ++page) {
-        if (page > 0 && !device.newPage()) {
+    for (const size_t page : wanted) {
+        if (page != wanted.front() && !device.newPage()) {
             abortPainting();
             painter.end();
             return false;

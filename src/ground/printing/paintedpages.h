@@ -43,6 +43,12 @@ protected:
     virtual bool complete(bool painted) = 0;
     // Drops whatever the device made of an unfinished document.
     virtual void discard() {}
+    // Whether a page (1 for the first) is wanted, where the user chose some pages only.
+    virtual bool isPrinted(int page) const
+    {
+        Q_UNUSED(page);
+        return true;
+    }
 
 private:
     using Step = std::function<void(QPainter &)>;

@@ -1,5 +1,7 @@
 #include "printing/printsurface.h"
 
+#include "pictures/picture.h"
+
 PrintSurface::PrintSurface(PrintDevice &device) : m_device(device)
 {
     if (m_device.open())
@@ -87,6 +89,18 @@ void PrintSurface::picture(const Picture &picture, QPointF topLeft)
 {
     if (m_state == State::Printing)
         check(m_device.drawPicture(topLeft, picture));
+}
+
+void PrintSurface::printPicture(const Picture &picture)
+{
+    if (m_state != State::Printing)
+        return;
+    const QSizeF size = picture.sizeTwips();
+    if (!startLine(size.height()) || !check(m_device.drawPicture({0, m_y}, picture)))
+        return;
+    m_x = 0;
+    m_y += size.height();
+    m_lineOpen = false;
 }
 
 bool PrintSurface::endDoc()

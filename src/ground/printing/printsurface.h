@@ -46,6 +46,8 @@ public:
     void printBlankLine();
     void line(QPointF from, QPointF to);
     void picture(const Picture &picture, QPointF topLeft);
+    // A picture on lines of its own at the left edge, on a new page when it does not fit.
+    void printPicture(const Picture &picture);
 
     // Sends the document; false, with nothing sent, when any step failed.
     bool endDoc();

@@ -29,6 +29,7 @@ bool QuizRun::next(int chosen)
 {
     const int correct = current().correctChoice();
     m_marks.at(m_number) = correct != 0 && chosen == correct ? 1 : 0;
+    m_chosen.at(m_number) = chosen;
     if (isLast())
         return true;
     ++m_number;

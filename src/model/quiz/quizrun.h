@@ -28,9 +28,13 @@ public:
     // A line for each wrong answer, in question order: the number with a leading blank,
     // ". " and the question text.
     QStringList wrongLines() const;
+    // The answer last chosen when question q was left forwards (0 for none), and its mark.
+    int chosen(int q) const { return m_chosen.at(q); }
+    bool isRight(int q) const { return m_marks.at(q) == 1; }
 
 private:
     QuestionSet m_set;
     int m_number = 1;
     std::array<int, QuestionSet::questionCount + 1> m_marks{}; // entry q for question q
+    std::array<int, QuestionSet::questionCount + 1> m_chosen{};
 };

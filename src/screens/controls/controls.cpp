@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
+#include <QAction>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -163,6 +164,23 @@ void setSingleBorder(QFrame *frame)
     p.setColor(QPalette::Dark, colours::borderShadow);
     p.setColor(QPalette::Light, colours::borderLight);
     frame->setPalette(p);
+}
+
+namespace {
+const QString forTeachers = QStringLiteral("For teachers only");
+} // namespace
+
+void markForTeachers(QWidget *command)
+{
+    command->setEnabled(false);
+    command->setToolTip(forTeachers);
+    command->setAccessibleDescription(forTeachers);
+}
+
+void markForTeachers(QAction *command)
+{
+    command->setEnabled(false);
+    command->setText(command->text() + QStringLiteral(" (for teachers)"));
 }
 
 } // namespace controls

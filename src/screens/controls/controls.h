@@ -9,6 +9,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -54,6 +55,11 @@ void setSingleBorder(QFrame *frame);
 // of any length, and a cut-off answer cannot be read.
 void setFittedText(QLabel *label, const QString &text, const QFont &design);
 void setFittedText(QAbstractButton *button, const QString &text, const QFont &design);
+
+// A command a pupil may not use: greyed, as unavailable topics are, and saying it is for
+// teachers to the eye (a tooltip, or in a menu its text) and to a screen reader.
+void markForTeachers(QWidget *command);
+void markForTeachers(QAction *command);
 
 } // namespace controls
 

@@ -58,6 +58,17 @@ void runPrintJob(ScreenHost &host, const std::function<bool(PrintSurface &)> &pr
         QStringLiteral("There was a problem printing to your printer."));
 }
 
+void runChosenPrintJob(ScreenHost &host, const std::function<bool(PrintSurface &)> &printout,
+                       const QString &successMessage)
+{
+    std::unique_ptr<PrintDevice> chosen = host.services().chosenPrinter();
+    if (!chosen)
+        return;
+    run(
+        host, [&chosen] { return std::move(chosen); }, printout, successMessage,
+        QStringLiteral("There was a problem printing to your printer."));
+}
+
 void runPdfJob(ScreenHost &host, const QString &path,
                const std::function<bool(PrintSurface &)> &printout, const QString &successMessage)
 {

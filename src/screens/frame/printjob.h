@@ -14,6 +14,11 @@ class PrintSurface;
 void runPrintJob(ScreenHost &host, const std::function<bool(PrintSurface &)> &printout,
                  const QString &successMessage);
 
+// The same printout on the printer, copies and pages the user chooses in the system's print
+// dialog; nothing happens when they cancel it.
+void runChosenPrintJob(ScreenHost &host, const std::function<bool(PrintSurface &)> &printout,
+                       const QString &successMessage);
+
 // The same printout as a PDF file at a path, for sending on or printing elsewhere; the
 // file is there whole or not at all.
 void runPdfJob(ScreenHost &host, const QString &path,

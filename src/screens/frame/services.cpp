@@ -4,7 +4,9 @@
 #include "printer/printerdevice.h"
 #include "printing/pdfdevice.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
 
 Services Services::real()
 {
@@ -13,6 +15,14 @@ Services Services::real()
     services.webLink = std::make_unique<DesktopWebLink>();
     services.quit = [](int status) { QCoreApplication::exit(status); };
     services.printer = &PrinterDevice::defaultPrinter;
+    services.chosenPrinter = []() -> std::unique_ptr<PrintDevice> {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        if (dialog.exec() != QDialog::Accepted)
+            return nullptr;
+        return PrinterDevice::configured(std::move(printer));
+    };
     services.pdfFile = &PdfDevice::file;
     services.random = std::make_unique<ClockRandomSource>();
     services.speech = std::make_unique<DesktopSpeech>();

@@ -18,6 +18,9 @@ struct Services
     std::function<void(int)> quit;
     // A fresh document on the default printer, for one printout.
     std::function<std::unique_ptr<PrintDevice>()> printer;
+    // A fresh document on the printer, copies and pages the user chooses in the system's
+    // print dialog; nothing when they cancel.
+    std::function<std::unique_ptr<PrintDevice>()> chosenPrinter;
     // A fresh document that becomes a PDF file at a path.
     std::function<std::unique_ptr<PrintDevice>(const QString &)> pdfFile;
     std::unique_ptr<RandomSource> random;

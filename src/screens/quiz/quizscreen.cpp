@@ -5,6 +5,9 @@
 #include "controls/controlgroup.h"
 #include "controls/controls.h"
 #include "controls/pictureview.h"
+#include "controls/waitcursor.h"
+#include "frame/appstate.h"
+#include "frame/dialogs.h"
 #include "frame/printjob.h"
 #include "frame/screenhost.h"
 #include "frame/screens.h"
@@ -16,9 +19,12 @@
 #include "quiz/quizrun.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
+#include "results/attempt.h"
+#include "results/resultsfolder.h"
 #include "texts/numbertext.h"
 
 #include <QButtonGroup>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
@@ -229,5 +235,23 @@ void QuizScreen::scoreQuiz()
     results->showScore(m_run.score(), QuestionSet::questionCount, m_heading->text());
     results->revealAction();
     screens.show<ResultsScreen>();
+    recordAttempt();
     screens.unload(this);
+}
+
+void QuizScreen::recordAttempt()
+{
+    const QString pupil = host().state().classroom.pupilName();
+    const Attempt attempt = Attempt::of(m_run, pupil, QDateTime::currentDateTime());
+    QString problem;
+    const bool recorded = [&] {
+        const WaitCursor waiting;
+        return ResultsFolder().record(attempt, &problem);
+    }();
+    // The results stay on the screen; the pupil only learns that the teacher will not see them.
+    if (!recorded)
+        host().dialogs().inform(
+            QStringLiteral("Your score could not be saved for your teacher (%1). Please tell your "
+                           "teacher your score.")
+                .arg(problem));
 }

@@ -48,6 +48,7 @@ private:
     void nextQuestion();
     int chosenAnswer() const;
     void scoreQuiz();
+    void recordAttempt();
     void printPage();
 
     ButtonArray *m_buttons;

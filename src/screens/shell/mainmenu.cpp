@@ -141,6 +141,8 @@ void MainMenu::load()
     m_logo->loadPicture(QStringLiteral("Images\\logo2.jpg"));
     for (QWidget *w : std::initializer_list<QWidget *>{m_soundOn, m_soundOff, m_frame})
         controls::setBackColour(w, colours::black);
+    if (!host().state().classroom.isTeacher())
+        controls::markForTeachers(m_entries->at(WizardEntry));
     // The option shown is the setting, which lasts until it is changed or the program ends.
     (host().readAloud().isOn() ? m_soundOn : m_soundOff)->setChecked(true);
     m_indexTimer.start();

@@ -3,6 +3,7 @@
 #include "files/contentpath.h"
 #include "frame/appcontext.h"
 #include "frame/dialogs.h"
+#include "quiz/topicquiz.h"
 #include "shell/mainmenu.h"
 #include "shell/menunavigation.h"
 #include "shell/topichub.h"
@@ -16,7 +17,7 @@ void tellWhenContentIsMissing(ScreenHost &host)
 {
     // What a content folder holds, as the program reads it: the topic's questions and the
     // folders of pictures and pages.
-    const QStringList contentEntries = {TopicHub::questionSetPath, QStringLiteral("Images"),
+    const QStringList contentEntries = {topicquiz::questionSetPath, QStringLiteral("Images"),
                                         QStringLiteral("wmf"), QStringLiteral("wmf2"),
                                         QStringLiteral("logo")};
     const bool found =
@@ -34,6 +35,6 @@ void tellWhenContentIsMissing(ScreenHost &host)
 
 MainMenu *startProgram(AppContext &context)
 {
-    context.setNavigation(std::make_unique<MenuNavigation>(context.screens()));
+    context.setNavigation(std::make_unique<MenuNavigation>(context));
     return context.screens().show<MainMenu>();
 }

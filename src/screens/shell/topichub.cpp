@@ -15,11 +15,11 @@
 #include "look/palette.h"
 #include "look/twips.h"
 #include "quiz/questionset.h"
-#include "quiz/quizscreen.h"
+#include "quiz/quizstart.h"
+#include "quiz/topicquiz.h"
 #include "shell/mainmenu.h"
 #include "viewers/notesviewer.h"
 
-const QString TopicHub::questionSetPath = QStringLiteral("multiple\\Tomas Verrin.txt");
 
 namespace {
 
@@ -97,18 +97,16 @@ void TopicHub::openQuiz()
     // Read afresh every time, so an edited file takes effect at the next quiz; a file that
     // cannot be read whole opens nothing.
     QuizRequest request;
-    if (!readQuestionSetFile(questionSetPath, request.set)) {
+    if (!readQuestionSetFile(topicquiz::questionSetPath, request.set)) {
         host().dialogs().inform(
             QStringLiteral("The quiz could not be opened: the file \"%1\" is missing or "
                            "incomplete.")
-                .arg(shownContentPath(questionSetPath)));
+                .arg(shownContentPath(topicquiz::questionSetPath)));
         return;
     }
     request.heading = QStringLiteral("Zorvanel");
     request.picturePath = QStringLiteral("images\\braillesm.jpg");
-    Screens &screens = host().screens();
-    screens.touch<QuizScreen>()->take(request);
-    screens.show<QuizScreen>();
+    startQuiz(host(), request);
 }
 
 void TopicHub::openCipher()

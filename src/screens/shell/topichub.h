@@ -19,8 +19,6 @@ public:
         NotesActivity = 5,
     };
 
-    static const QString questionSetPath;
-
     explicit TopicHub(ScreenHost &host);
     void load() override;
 

@@ -37,6 +37,12 @@ void print(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy)
                 QStringLiteral("Your %1 is now printing.").arg(copyName(copy)));
 }
 
+void printForTheClass(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy)
+{
+    runChosenPrintJob(host, printout(set, copy),
+                      QStringLiteral("Your %1 is now printing.").arg(copyName(copy)));
+}
+
 void saveAsPdf(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy)
 {
     const QString suffix = copy == WorksheetCopy::AnswerKey ? QStringLiteral(" answer key.pdf")

@@ -15,6 +15,8 @@ struct QuestionSet;
 namespace catalogueexchange {
 
 void print(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy);
+// The same, on the printer, copies and pages the teacher chooses.
+void printForTheClass(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy);
 void saveAsPdf(ScreenHost &host, const QuestionSet &set, WorksheetCopy copy);
 void exportWorksheet(ScreenHost &host, const QuestionSet &set);
 

@@ -13,6 +13,8 @@
 #include "look/fonts.h"
 #include "look/palette.h"
 #include "worksheets/catalogueexchange.h"
+#include "quiz/topicquiz.h"
+#include "worksheets/classresultsscreen.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetdraft.h"
 #include "worksheets/worksheetfile.h"
@@ -119,6 +121,19 @@ void CatalogueScreen::buildExchange()
                 [this, slot](const QPoint &at) { showEntryMenu(slot, at); });
     }
     setAcceptDrops(true);
+    // Beyond the worksheets: the results of the topic's own quiz, and every other set's.
+    client()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(client(), &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        auto *menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->setFont(m_entries->at(1)->font());
+        QAction *results = menu->addAction(QStringLiteral("Results\u2026"), this, [this] {
+            openClassResults(host(), topicquiz::title());
+        });
+        if (!host().state().classroom.isTeacher())
+            controls::markForTeachers(results);
+        menu->popup(client()->mapToGlobal(at));
+    });
 }
 
 QMenu *CatalogueScreen::entryMenu(int slot)
@@ -127,7 +142,7 @@ QMenu *CatalogueScreen::entryMenu(int slot)
     // As large as the entries, so it reads on a projector too.
     menu->setFont(m_entries->at(slot)->font());
     const auto addAction = [this, menu, slot](const QString &text, auto act) {
-        menu->addAction(text, this, [this, slot, act] {
+        return menu->addAction(text, this, [this, slot, act] {
             QuestionSet set;
             if (readEntry(slot, set))
                 act(host(), set);
@@ -139,6 +154,18 @@ QMenu *CatalogueScreen::entryMenu(int slot)
     addAction(QStringLiteral("Print Answer Key"), [](ScreenHost &c, const QuestionSet &s) {
         catalogueexchange::print(c, s, WorksheetCopy::AnswerKey);
     });
+    // One copy each goes to the default printer above; a class's copies are chosen here.
+    QMenu *forClass = menu->addMenu(QStringLiteral("Print for the Class\u2026"));
+    forClass->setFont(menu->font());
+    for (const WorksheetCopy copy : {WorksheetCopy::Worksheet, WorksheetCopy::AnswerKey}) {
+        const QString name = copy == WorksheetCopy::Worksheet ? QStringLiteral("Worksheet\u2026")
+                                                              : QStringLiteral("Answer Key\u2026");
+        forClass->addAction(name, this, [this, slot, copy] {
+            QuestionSet set;
+            if (readEntry(slot, set))
+                catalogueexchange::printForTheClass(host(), set, copy);
+        });
+    }
     menu->addSeparator();
     addAction(QStringLiteral("Save Worksheet as PDF\u2026"),
               [](ScreenHost &c, const QuestionSet &s) {
@@ -149,7 +176,14 @@ QMenu *CatalogueScreen::entryMenu(int slot)
                   catalogueexchange::saveAsPdf(c, s, WorksheetCopy::AnswerKey);
               });
     menu->addSeparator();
-    addAction(QStringLiteral("Export\u2026"), &catalogueexchange::exportWorksheet);
+    const QList<QAction *> teachers = {
+        addAction(QStringLiteral("Export\u2026"), &catalogueexchange::exportWorksheet),
+        addAction(QStringLiteral("Results\u2026"), [](ScreenHost &c, const QuestionSet &s) {
+            openClassResults(c, s.title);
+        })};
+    if (!host().state().classroom.isTeacher())
+        for (QAction *action : teachers)
+            controls::markForTeachers(action);
     return menu;
 }
 
@@ -201,7 +235,7 @@ QStringList droppedQuestionFiles(const QMimeData *data)
 
 void CatalogueScreen::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!droppedQuestionFiles(event->mimeData()).isEmpty())
+    if (host().state().classroom.isTeacher() && !droppedQuestionFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
@@ -220,6 +254,9 @@ void CatalogueScreen::load()
 {
     setupScreen();
     AppState &state = host().state();
+    if (!state.classroom.isTeacher())
+        for (QWidget *command : std::initializer_list<QWidget *>{m_edit, m_delete, m_import->at(importCommand)})
+            controls::markForTeachers(command);
     // A missing or damaged index lists what could be read, nothing when it is missing.
     state.worksheetIndex = WorksheetIndexFile().load();
     for (QCheckBox *mode : {m_edit, m_delete})
