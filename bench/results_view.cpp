@@ -79,8 +79,7 @@ int main(int argc, char *argv[])
         !QFile::copy(content + QStringLiteral("/multiple/Tomas Verrin.txt"),
                      QStringLiteral("multiple/Tomas Verrin.txt")) ||
         !writeTextLines(QStringLiteral("multiple/track.txt"), {QStringLiteral(" 0 ")}) ||
-        !writeWorksheet() ||
-        !writeClass()) {
+        !writeWorksheet() || !writeClass()) {
         std::fprintf(stderr, "cannot prepare a scratch folder of results\n");
         return 1;
     }

@@ -7,6 +7,9 @@ set -euo pipefail
 zorvanel_build_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
+  # Reading aloud: Qt's speech, its plugin for the desktop's speech service, the service
+  # and its voice (the speech CMake package asks for the declarative one's).
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher espeak-ng
   libuemf-dev
   # Worksheets in Braille: liblouis and its tables, and raw jobs for the embosser.
   liblouis-dev liblouis-data libcups2-dev

@@ -29,6 +29,9 @@ TestProgram::TestProgram()
     auto embossers = std::make_unique<RecordingEmbossers>();
     m_embossers = embossers.get();
     services.embossers = std::move(embossers);
+    auto speech = std::make_unique<RecordingSpeech>();
+    m_speech = speech.get();
+    services.speech = std::move(speech);
     m_context = std::make_unique<AppContext>(std::move(services));
 }
 

@@ -26,6 +26,17 @@ struct ScriptedRandom : RandomSource
     double next() override { return numbers.isEmpty() ? 0.0 : numbers.takeFirst(); }
 };
 
+// Keeps what it is asked to say and how often it is cut off; speaks or not as a test says.
+struct RecordingSpeech : Speech
+{
+    bool canSpeak = true;
+    QStringList said;
+    int stops = 0;
+    bool available() override { return canSpeak; }
+    void say(const QString &text) override { said.append(text); }
+    void stop() override { ++stops; }
+};
+
 struct ScriptedDialogs : Dialogs
 {
     QStringList messages;
@@ -108,6 +119,7 @@ public:
     ScriptedDialogs &dialogs() { return *m_dialogs; }
     ScriptedRandom &random() { return *m_random; }
     RecordingEmbossers &embossers() { return *m_embossers; }
+    RecordingSpeech &speech() { return *m_speech; }
     RecordingPrinter printer;
     QStringList pdfPaths; // the PDF files asked for, printed on the same stand-in
     int printDialogs = 0; // the print dialogs shown; cancelled when asked, else the stand-in
@@ -123,5 +135,6 @@ private:
     ScriptedDialogs *m_dialogs;
     ScriptedRandom *m_random;
     RecordingEmbossers *m_embossers;
+    RecordingSpeech *m_speech;
     std::unique_ptr<AppContext> m_context;
 };

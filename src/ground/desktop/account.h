@@ -7,7 +7,7 @@
 struct Account
 {
     QString login;
-    QString fullName; // the account's full name, or empty
+    QString fullName;   // the account's full name, or empty
     QStringList groups; // every group the program runs with
 
     static Account current();

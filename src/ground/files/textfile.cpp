@@ -235,9 +235,10 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
         QSaveFile file(target);
         // A short write can sit in Qt's buffer and still be committed, so flush and check
         // first: only a complete write may replace the old file.
-        const bool written = file.open(QIODevice::WriteOnly) &&
-                             (!isNew || ::fchmod(file.handle(), S_IRUSR | S_IWUSR | S_IRGRP) == 0) &&
-                             file.write(bytes) == bytes.size() && file.flush();
+        const bool written =
+            file.open(QIODevice::WriteOnly) &&
+            (!isNew || ::fchmod(file.handle(), S_IRUSR | S_IWUSR | S_IRGRP) == 0) &&
+            file.write(bytes) == bytes.size() && file.flush();
         const Commit done = written ? commitWhole(file, target, aside) : Commit::Failed;
         if (done == Commit::Done)
             return true;

@@ -26,10 +26,8 @@ bool looksLikeMetafile(const QByteArray &start)
 
 Picture::Picture(QImage image) : m_image(std::move(image)) {}
 
-Picture::Picture(QImage image, QSizeF sizeTwips)
-    : m_image(std::move(image)), m_sizeTwips(sizeTwips)
-{
-}
+Picture::Picture(QImage image, QSizeF sizeTwips) : m_image(std::move(image)), m_sizeTwips(sizeTwips)
+{}
 
 Picture::Picture(std::shared_ptr<const Metafile> metafile) : m_metafile(std::move(metafile)) {}
 

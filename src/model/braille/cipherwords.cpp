@@ -25,4 +25,12 @@ int problemIndex(double r, int count)
     return scaled >= count ? count - 1 : int(scaled);
 }
 
+QString spokenAnswer(const QString &word)
+{
+    QStringList letters;
+    for (const QChar letter : word)
+        letters.append(letter.toUpper());
+    return letters.join(QStringLiteral(", ")) + QStringLiteral(". ") + word.toLower() + u'.';
+}
+
 } // namespace cipher

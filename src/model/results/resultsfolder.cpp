@@ -40,7 +40,8 @@ bool ResultsFolder::record(const Attempt &attempt, QString *problem) const
     case SharedLock::Outcome::Busy:
         return fail(QStringLiteral("%1 stayed busy").arg(shownContentPath(path)));
     case SharedLock::Outcome::Unwritable:
-        return fail(QStringLiteral("the folder %1 cannot be written").arg(shownContentPath(folder)));
+        return fail(
+            QStringLiteral("the folder %1 cannot be written").arg(shownContentPath(folder)));
     }
     // Under the lock, from the file as it now stands, so no other copy's record is lost.
     QByteArray bytes;
@@ -66,8 +67,7 @@ ResultsFolder::Loaded ResultsFolder::load() const
 {
     Loaded loaded;
     const QDir folder(resolveContentPath(m_folder));
-    const QStringList files =
-        folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+    const QStringList files = folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
     for (const QString &name : files) {
         QFile file(folder.filePath(name));
         if (!openCurrent(file)) {

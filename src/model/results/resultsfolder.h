@@ -19,7 +19,7 @@ public:
     struct Loaded
     {
         QList<Attempt> attempts;
-        int damaged = 0;         // records in the files that are not attempts
+        int damaged = 0;        // records in the files that are not attempts
         QStringList unreadable; // files that could not be read
     };
     // Every pupil's attempts, in no particular order.

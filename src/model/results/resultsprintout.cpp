@@ -25,8 +25,7 @@ bool printClassResults(PrintSurface &surface, const ClassResults &results)
 
     const double width = surface.pageWidth();
     const QSizeF chartTwips(width, width * 0.55);
-    const QImage chart =
-        sharechart::image(results, chartTwips / twipsPerInch, chartDotsPerInch);
+    const QImage chart = sharechart::image(results, chartTwips / twipsPerInch, chartDotsPerInch);
     surface.printPicture(Picture(chart, chartTwips));
     surface.printBlankLine();
 

@@ -81,10 +81,11 @@ void paint(QPainter &painter, const QRectF &area, const ClassResults &results)
         for (int q : results.hardest)
             numbers << QString::number(q);
         painter.setFont(bold);
-        painter.drawText(QRectF(key.right() + unit * 0.5, key.top() - unit * 0.3,
-                                plot.width() - unit * 1.5, unit * 1.6),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("Hardest: question %1").arg(numbers.join(QStringLiteral(", "))));
+        painter.drawText(
+            QRectF(key.right() + unit * 0.5, key.top() - unit * 0.3, plot.width() - unit * 1.5,
+                   unit * 1.6),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            QStringLiteral("Hardest: question %1").arg(numbers.join(QStringLiteral(", "))));
     }
     painter.restore();
 }

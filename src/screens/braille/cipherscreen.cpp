@@ -88,6 +88,7 @@ void CipherScreen::clicked(int index)
         m_word->setAccessibleDescription(QStringLiteral("The word in Braille: ") +
                                          m_answer->text());
         announce(m_answer->text());
+        readAloud(cipher::spokenAnswer(m_answer->text()));
         break;
     case NewProblemCommand:
         m_surface->clear();

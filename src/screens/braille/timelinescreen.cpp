@@ -262,8 +262,10 @@ void TimelineScreen::clicked(int index)
         break;
     }
     showBoard();
-    if (index == CheckScoreCommand)
+    if (index == CheckScoreCommand) {
         announce(m_result->text());
+        readAloud(m_result->text());
+    }
 }
 
 void TimelineScreen::placeEvent(int k)

@@ -7,9 +7,9 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QAction>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>

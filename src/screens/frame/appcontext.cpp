@@ -3,7 +3,8 @@
 #include "files/contentpath.h"
 
 AppContext::AppContext(Services services)
-    : m_services(std::move(services)), m_backdrop(std::make_unique<Backdrop>([this] {
+    : m_services(std::move(services)), m_readAloud(m_services.speech.get(), *m_services.dialogs),
+      m_backdrop(std::make_unique<Backdrop>([this] {
           if (m_services.quit)
               m_services.quit(0);
       })),

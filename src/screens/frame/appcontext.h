@@ -3,6 +3,7 @@
 #include "frame/appstate.h"
 #include "frame/backdrop.h"
 #include "frame/navigation.h"
+#include "frame/readaloud.h"
 #include "frame/screenhost.h"
 #include "frame/screens.h"
 #include "frame/services.h"
@@ -28,12 +29,14 @@ public:
     Navigation &navigation() override { return *m_navigation; }
     AppState &state() override { return m_state; }
     Services &services() override { return m_services; }
+    ReadAloud &readAloud() override { return m_readAloud; }
 
     void setNavigation(std::unique_ptr<Navigation> navigation);
 
 private:
     AppState m_state;
     Services m_services;
+    ReadAloud m_readAloud;
     std::unique_ptr<Backdrop> m_backdrop;
     Screens m_screens;
     std::unique_ptr<Navigation> m_navigation;

@@ -6,7 +6,6 @@
 // What the screens share for the whole run, and nothing that one screen keeps for itself.
 struct AppState
 {
-    int soundOn = 1; // 1 on, 0 off; nothing plays sound, the menu keeps the choice
     // The acknowledgements' logo animation, 0 to 19, kept between openings of the page.
     int logoFrame = 0;
     // The menu reads it, the wizard adds to it, the catalogue shows it.

@@ -4,6 +4,7 @@
 #include "controls/announcement.h"
 #include "controls/pictureview.h"
 #include "frame/backdrop.h"
+#include "frame/readaloud.h"
 #include "frame/screenhost.h"
 #include "look/fonts.h"
 #include "look/palette.h"
@@ -52,6 +53,17 @@ void Screen::setEscapeCommand(QAbstractButton *command)
 void Screen::announce(const QString &text)
 {
     m_announcement->say(text);
+}
+
+void Screen::readAloud(const QString &text)
+{
+    m_reading = text;
+    m_host.readAloud().read(this, text);
+}
+
+bool Screen::readsAloud() const
+{
+    return m_host.readAloud().isOn();
 }
 
 void Screen::installAccessibility()
@@ -167,7 +179,18 @@ void Screen::keyPressEvent(QKeyEvent *event)
         m_escapeCommand->click();
         return;
     }
+    if (event->key() == Qt::Key_R && event->modifiers() == Qt::NoModifier && readsAloud() &&
+        !m_reading.isEmpty()) {
+        m_host.readAloud().read(this, m_reading);
+        return;
+    }
     QWidget::keyPressEvent(event);
+}
+
+void Screen::hideEvent(QHideEvent *event)
+{
+    m_host.readAloud().stopFor(this);
+    QWidget::hideEvent(event);
 }
 
 bool Screen::holdsTyping() const

@@ -48,6 +48,11 @@ public:
     // Tells a screen reader of what appears beside the focus, which stays where it is.
     void announce(const QString &text);
     Announcement *announcement() const { return m_announcement; }
+    // Has the text read aloud while the sound is on, cutting off any other reading; R reads
+    // it again. Leaving the screen stops it.
+    void readAloud(const QString &text);
+    // True while the sound is on: a text costly to make is made only then.
+    bool readsAloud() const;
     // The command that Escape runs: the screen's way out.
     void setEscapeCommand(QAbstractButton *command);
 
@@ -63,6 +68,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     // Tab and Shift+Tab go round the screen's own controls, never into a screen behind.
     bool focusNextPrevChild(bool next) override;
 
@@ -78,5 +84,6 @@ private:
     QString m_caption;
     QIcon m_icon;
     QPointer<QAbstractButton> m_escapeCommand;
+    QString m_reading;
     QSizeF m_outerTwips;
 };

@@ -1,6 +1,7 @@
 #include "frame/services.h"
 
 #include "embossing/cupsembossers.h"
+#include "frame/desktopspeech.h"
 #include "printer/printerdevice.h"
 #include "printing/pdfdevice.h"
 
@@ -27,5 +28,6 @@ Services Services::real()
     services.pdfFile = &PdfDevice::file;
     services.random = std::make_unique<ClockRandomSource>();
     services.embossers = std::make_unique<CupsEmbossers>();
+    services.speech = std::make_unique<DesktopSpeech>();
     return services;
 }

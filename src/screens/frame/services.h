@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/randomsource.h"
+#include "desktop/speech.h"
 #include "desktop/weblink.h"
 #include "embossing/embossers.h"
 #include "frame/dialogs.h"
@@ -26,6 +27,8 @@ struct Services
     std::unique_ptr<RandomSource> random;
     // The printers a Braille file can be sent to as it is.
     std::unique_ptr<Embossers> embossers;
+    // Reading aloud; none stands for a machine that cannot speak.
+    std::unique_ptr<Speech> speech;
 
     static Services real();
 };

@@ -15,6 +15,7 @@
 #include "look/palette.h"
 #include "printouts/worksheetprintout.h"
 #include "quiz/answerkeys.h"
+#include "quiz/quizreading.h"
 #include "quiz/quizrun.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
@@ -142,6 +143,12 @@ void QuizScreen::showQuest()
         controls::setFittedText(option, answer, answerFont());
         option->setAccessibleName(answerkeys::letter(choice) + QStringLiteral(": ") + answer);
     }
+    // Read as the question appears, before the pupil is asked to answer.
+    readAloud(quizreading::question(run.number(), question));
+    const QString again =
+        readsAloud() ? QStringLiteral("Press R to hear the question again.") : QString();
+    m_questionNumber->setToolTip(again);
+    m_questionText->setToolTip(again);
     // The pupil starts each question at its answers; no answer is chosen for them.
     if (isVisible())
         answerOption(1)->setFocus(Qt::OtherFocusReason);

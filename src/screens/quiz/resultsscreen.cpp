@@ -110,6 +110,7 @@ void ResultsScreen::showScore(int score, int outOf, const QString &heading)
             "Click the button above to check which questions you answered incorrectly."));
         action->setText(QStringLiteral("Check Wrong Answers"));
     }
+    readAloud(m_banner->text());
     m_pictureTimer.start();
 }
 

@@ -8,8 +8,12 @@
 #include "look/fonts.h"
 #include "look/palette.h"
 #include "quiz/resultsscreen.h"
+#include "texts/spokentext.h"
 
 #include <QLabel>
+#include <QShowEvent>
+
+#include <utility>
 
 namespace {
 QLabel *blackLabel(QWidget *parent, const QString &name, const QString &text, const QRectF &twips,
@@ -28,9 +32,9 @@ WrongAnswersScreen::WrongAnswersScreen(ScreenHost &host) : Screen(host, QStringL
 {
     m_title = blackLabel(client(), QStringLiteral("Label6"), QString(), {0, 120, 12000, 540}, 20.25,
                          colours::commandText, Qt::AlignHCenter);
-    blackLabel(client(), QStringLiteral("Label4"),
-               QStringLiteral("You answered the following questions incorrectly."),
-               {240, 960, 12000, 540}, 15.75, colours::commandText, Qt::AlignLeft);
+    m_intro = blackLabel(client(), QStringLiteral("Label4"),
+                         QStringLiteral("You answered the following questions incorrectly."),
+                         {240, 960, 12000, 540}, 15.75, colours::commandText, Qt::AlignLeft);
     for (int k = 0; k < lineCount; ++k) {
         QLabel *line =
             blackLabel(client(), QStringLiteral("Label2(%1)").arg(k), QString(),
@@ -70,6 +74,17 @@ void WrongAnswersScreen::setLines(const QStringList &lines)
         // A question too long for its line can still be read in full.
         line->setToolTip(line->text());
     }
+}
+
+void WrongAnswersScreen::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        QStringList reading{m_intro->text()};
+        for (const QLabel *line : std::as_const(m_lines))
+            reading.append(line->text());
+        readAloud(spokentext::sentences(reading));
+    }
+    Screen::showEvent(event);
 }
 
 void WrongAnswersScreen::exitReview()

@@ -20,9 +20,13 @@ public:
     // One line for each wrong answer, in question order; the rest stay hidden.
     void setLines(const QStringList &lines);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void exitReview();
 
     QLabel *m_title;
+    QLabel *m_intro;
     QList<QLabel *> m_lines;
 };

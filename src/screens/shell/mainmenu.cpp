@@ -5,6 +5,7 @@
 #include "controls/controls.h"
 #include "controls/pictureview.h"
 #include "frame/appstate.h"
+#include "frame/readaloud.h"
 #include "frame/screenhost.h"
 #include "frame/screens.h"
 #include "frame/services.h"
@@ -106,8 +107,9 @@ MainMenu::MainMenu(ScreenHost &host) : Screen(host, QStringLiteral("intro0"))
                              {10440, 120, 1455, 255}, optionFont, colours::commandText);
     m_soundOff = optionButton(client(), QStringLiteral("Option2"), QStringLiteral("Sound Off"),
                               {10440, 480, 1455, 255}, optionFont, colours::commandText);
-    connect(m_soundOn, &QRadioButton::clicked, this, [this] { this->host().state().soundOn = 1; });
-    connect(m_soundOff, &QRadioButton::clicked, this, [this] { this->host().state().soundOn = 0; });
+    connect(m_soundOn, &QRadioButton::clicked, this, &MainMenu::turnSoundOn);
+    connect(m_soundOff, &QRadioButton::clicked, this,
+            [this] { this->host().readAloud().turnOff(); });
 
     m_indexTimer.setInterval(1);
     m_indexTimer.setSingleShot(true);
@@ -141,10 +143,18 @@ void MainMenu::load()
         controls::setBackColour(w, colours::black);
     if (!host().state().classroom.isTeacher())
         controls::markForTeachers(m_entries->at(WizardEntry));
-    host().state().soundOn = 1;
-    // The option shown agrees with the setting.
-    m_soundOn->setChecked(true);
+    // The option shown is the setting, which lasts until it is changed or the program ends.
+    (host().readAloud().isOn() ? m_soundOn : m_soundOff)->setChecked(true);
     m_indexTimer.start();
+}
+
+void MainMenu::turnSoundOn()
+{
+    // Where nothing can speak the program stays silent, and the switch shows it, also
+    // behind the message that says so.
+    m_soundOff->setChecked(true);
+    if (host().readAloud().turnOn())
+        m_soundOn->setChecked(true);
 }
 
 void MainMenu::entryClicked(int index)

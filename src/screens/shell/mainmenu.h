@@ -38,6 +38,7 @@ public:
 private:
     void buildEntries();
     void entryClicked(int index);
+    void turnSoundOn();
     void openGuide();
     void openWebSite();
     void loadWorksheetIndex();

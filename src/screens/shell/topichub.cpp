@@ -20,7 +20,6 @@
 #include "shell/mainmenu.h"
 #include "viewers/notesviewer.h"
 
-
 namespace {
 
 // Centred across the screen's outer width, as the pictures always have been.

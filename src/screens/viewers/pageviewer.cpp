@@ -12,11 +12,13 @@
 #include "look/fonts.h"
 #include "look/palette.h"
 #include "printing/printsurface.h"
+#include "texts/spokentext.h"
 #include "viewers/viewerpages.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QShowEvent>
 
 namespace {
 // Where a page is printed: inside the corner of the printable area.
@@ -103,6 +105,22 @@ void PageViewer::turnPage(int step)
     // words cost a playing of the picture, which only a screen reader needs.
     if (QAccessible::isActive())
         announce(m_page->caret().text());
+    readPage();
+}
+
+void PageViewer::readPage()
+{
+    // The words cost a playing of the picture, made only for a voice that will say them.
+    if (readsAloud())
+        readAloud(spokentext::page(m_page->caret().text()));
+}
+
+void PageViewer::showEvent(QShowEvent *event)
+{
+    // Not again when the window comes back from the task bar.
+    if (!event->spontaneous())
+        readPage();
+    Screen::showEvent(event);
 }
 
 void PageViewer::setPageLabel(const QString &label)

@@ -40,6 +40,8 @@ protected:
     virtual QString picturePath(const QString &folder, int page) const = 0;
 
     void keyPressEvent(QKeyEvent *event) override;
+    // The page opened is read aloud, in the order a screen reader reads it.
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -47,6 +49,7 @@ private:
     bool pageKey(const QKeyEvent &event);
     void clicked(int index);
     void turnPage(int step);
+    void readPage();
     void printPage();
 
     ReadablePicture *m_page;

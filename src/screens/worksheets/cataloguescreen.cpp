@@ -12,9 +12,9 @@
 #include "frame/screens.h"
 #include "look/fonts.h"
 #include "look/palette.h"
+#include "quiz/topicquiz.h"
 #include "worksheets/cataloguebraille.h"
 #include "worksheets/catalogueexchange.h"
-#include "quiz/topicquiz.h"
 #include "worksheets/classresultsscreen.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetdraft.h"
@@ -181,9 +181,8 @@ QMenu *CatalogueScreen::entryMenu(int slot)
     menu->addSeparator();
     const QList<QAction *> teachers = {
         addAction(QStringLiteral("Export\u2026"), &catalogueexchange::exportWorksheet),
-        addAction(QStringLiteral("Results\u2026"), [](ScreenHost &c, const QuestionSet &s) {
-            openClassResults(c, s.title);
-        })};
+        addAction(QStringLiteral("Results\u2026"),
+                  [](ScreenHost &c, const QuestionSet &s) { openClassResults(c, s.title); })};
     if (!host().state().classroom.isTeacher())
         for (QAction *action : teachers)
             controls::markForTeachers(action);
@@ -258,7 +257,8 @@ void CatalogueScreen::load()
     setupScreen();
     AppState &state = host().state();
     if (!state.classroom.isTeacher())
-        for (QWidget *command : std::initializer_list<QWidget *>{m_edit, m_delete, m_import->at(importCommand)})
+        for (QWidget *command :
+             std::initializer_list<QWidget *>{m_edit, m_delete, m_import->at(importCommand)})
             controls::markForTeachers(command);
     // A missing or damaged index lists what could be read, nothing when it is missing.
     state.worksheetIndex = WorksheetIndexFile().load();

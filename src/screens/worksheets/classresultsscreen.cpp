@@ -57,8 +57,8 @@ ClassResultsScreen::ClassResultsScreen(ScreenHost &host)
     m_table->verticalHeader()->hide();
     // Rows and headings grow with the zoom, as the text in them does.
     m_table->horizontalHeader()->setFont(fonts::screenFont(fonts::tahoma, 11, true));
-    m_table->verticalHeader()->setDefaultSectionSize(
-        QFontMetrics(m_table->font()).height() * 3 / 2);
+    m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_table->font()).height() * 3 /
+                                                     2);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
