@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,6 +40,23 @@ void report(const char *what, std::vector<double> samples)
                 samples.front(), samples[samples.size() / 2], samples.back(), samples.size());
 }
 
+namespace {
+// The content as a scratch copy, so that what a run records (a finished quiz's result) stays
+// out of the folder given and out of the next run.
+void workOnACopyOf(const QString &content)
+{
+    static QTemporaryDir scratch;
+    QDirIterator it(content, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = scratch.path() + u'/' + QDir(content).relativeFilePath(path);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(path, target);
+    }
+    QDir::setCurrent(scratch.path());
+}
+} // namespace
+
 int parseArguments(int argc, char *argv[], int defaultRuns)
 {
     int runs = defaultRuns;
@@ -43,7 +64,7 @@ int parseArguments(int argc, char *argv[], int defaultRuns)
         if (std::strcmp(argv[i], "--runs") == 0)
             runs = std::max(1, std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--content") == 0)
-            QDir::setCurrent(QString::fromLocal8Bit(argv[i + 1]));
+            workOnACopyOf(QString::fromLocal8Bit(argv[i + 1]));
     }
     return runs;
 }

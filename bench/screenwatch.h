@@ -18,7 +18,8 @@ void click(QWidget *widget);
 void settle();
 // Prints min, median and max in milliseconds.
 void report(const char *what, std::vector<double> samples);
-// Reads "--runs N" and "--content DIR" (which becomes the working folder); gives N.
+// Reads "--runs N" and "--content DIR" (a scratch copy of which becomes the working folder);
+// gives N.
 int parseArguments(int argc, char *argv[], int defaultRuns);
 
 // Waits until the widget found by `find` (or a child of it) has painted and that paint has
