@@ -30,11 +30,28 @@ sleep 1
 xdotool mousemove 625 483 click 1; sleep 1     # "Worksheet Catalogue" on the main menu
 xdotool mousemove 201 87 click 3; sleep 1      # the menu of "Birds"
 xdotool key Down Down Down Right; sleep 0.5    # "Print for the Class…"
-xdotool key Return; sleep 2                    # "Worksheet…": the print dialog
-xdotool search --onlyvisible --name '^Print for the Class$' >/dev/null || fail "no print dialog"
-xdotool key alt+o; sleep 1                     # the dialog's options: copies and pages
-xdotool mousemove 545 378 click --repeat 3 1; sleep 0.3
-xdotool type 3; sleep 0.3
+xdotool key Return                             # "Worksheet…": the print dialog
+dialog=
+for _ in $(seq 100); do
+  dialog=$(xdotool search --onlyvisible --name '^Print for the Class$' 2>/dev/null) && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || fail "no print dialog"
+sleep 0.5
+xdotool key alt+o                              # the dialog's options: copies and pages
+# Wait until the dialog has grown to show them and the window manager has placed it anew,
+# however busy the machine; "Copies:" lies at a fixed place within it.
+placed= last=
+for _ in $(seq 50); do
+  placed=$(xdotool getwindowgeometry "$dialog" | awk '/Position|Geometry/ {printf "%s ", $2}')
+  [ "$placed" = "$last" ] && [ "$(awk -F'[ x]' '{print $4}' <<<"$placed")" -gt 300 ] && break
+  last=$placed
+  sleep 0.3
+done
+read -r x y < <(tr ',' ' ' <<<"${placed%% *}")
+xdotool mousemove $((x + 365)) $((y + 175)) click 1; sleep 0.5   # "Copies:"
+xdotool key ctrl+a; sleep 0.3
+xdotool type 3; sleep 0.5
 xdotool key Return                             # "Print"
 
 pdf=$(cups_sandbox_wait_pdf 60) || fail "no PDF came out of the queue"
