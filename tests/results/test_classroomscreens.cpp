@@ -170,9 +170,16 @@ private slots:
         QCOMPARE(printed.pictures().size(), size_t(1));
         QCOMPARE(printed.texts().back().text, QStringLiteral("5 out of 10"));
 
-        // Another set from the chooser: the topic's quiz, taken by no one yet.
+        // Another set from the chooser, and the topic's quiz from the catalogue's own menu.
         view->sets()->setCurrentIndex(view->sets()->findText(QStringLiteral("Tomas Verrin")));
         emit view->sets()->activated(view->sets()->currentIndex());
+        QCOMPARE(view->table()->model()->rowCount(), 0);
+        view->sets()->setCurrentIndex(view->sets()->findText(QStringLiteral("Birds")));
+        emit view->sets()->activated(view->sets()->currentIndex());
+        QCOMPARE(view->table()->model()->rowCount(), 3);
+        std::unique_ptr<QMenu> own(catalogue->topicMenu());
+        actionNamed(own.get(), QStringLiteral("Results\u2026"))->trigger();
+        QCOMPARE(view->sets()->currentText(), QStringLiteral("Tomas Verrin"));
         QCOMPARE(view->table()->model()->rowCount(), 0);
     }
 

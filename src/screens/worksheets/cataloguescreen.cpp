@@ -12,6 +12,7 @@
 #include "frame/screens.h"
 #include "look/fonts.h"
 #include "look/palette.h"
+#include "quiz/questionset.h"
 #include "quiz/topicquiz.h"
 #include "worksheets/cataloguebraille.h"
 #include "worksheets/catalogueexchange.h"
@@ -122,19 +123,38 @@ void CatalogueScreen::buildExchange()
                 [this, slot](const QPoint &at) { showEntryMenu(slot, at); });
     }
     setAcceptDrops(true);
-    // Beyond the worksheets: the results of the topic's own quiz, and every other set's.
     client()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(client(), &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        auto *menu = new QMenu(this);
+        QMenu *menu = topicMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->setFont(m_entries->at(1)->font());
-        QAction *results = menu->addAction(QStringLiteral("Results\u2026"), this, [this] {
-            openClassResults(host(), topicquiz::title());
-        });
-        if (!host().state().classroom.isTeacher())
-            controls::markForTeachers(results);
         menu->popup(client()->mapToGlobal(at));
     });
+}
+
+QMenu *CatalogueScreen::topicMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setFont(m_entries->at(1)->font());
+    QAction *results = menu->addAction(QStringLiteral("Results\u2026"), this,
+                                       [this] { openClassResults(host(), topicquiz::title()); });
+    if (!host().state().classroom.isTeacher())
+        controls::markForTeachers(results);
+    // The topic's quiz is no entry of the catalogue, yet a blind pupil needs it on paper too.
+    const auto inBraille = [this](void (*act)(ScreenHost &, const QuestionSet &)) {
+        return [this, act] {
+            QuestionSet set;
+            if (readQuestionSetFile(topicquiz::questionSetPath, set))
+                act(host(), set);
+            else
+                host().dialogs().inform(QStringLiteral("The topic's quiz could not be read."));
+        };
+    };
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Save Topic Quiz in Braille\u2026"), this,
+                    inBraille(&cataloguebraille::save));
+    menu->addAction(QStringLiteral("Print Topic Quiz in Braille\u2026"), this,
+                    inBraille(&cataloguebraille::print));
+    return menu;
 }
 
 QMenu *CatalogueScreen::entryMenu(int slot)

@@ -38,6 +38,8 @@ public:
     ButtonArray *importButton() const { return m_import; }
     // The menu of the entry in a slot, built afresh; the caller owns it.
     QMenu *entryMenu(int slot);
+    // The catalogue's own menu, for the topic's quiz: its results, and it in Braille.
+    QMenu *topicMenu();
     // Brings in question files, then shows the worksheets they made.
     void importFiles(const QStringList &paths);
 
