@@ -60,8 +60,9 @@ QStringList questionSetLines(const QuestionSet &set)
 bool readQuestionSetFile(const QString &path, QuestionSet &set, QString *error)
 {
     const QString resolved = resolveContentPath(path);
-    // A file that another desktop replaces while it is read may read short, so there a short
-    // one is read once more before it counts as damaged.
+    // A file that another desktop replaces while it is read may read short, on smbnetfs and on
+    // sshfs alike (the size seen can be the old file's), so a short one is read again, a little
+    // later each time, before it counts as damaged.
     for (int attempt = 1;; ++attempt) {
         QFile file(resolved);
         if (!openCurrent(file)) {
@@ -74,12 +75,12 @@ bool readQuestionSetFile(const QString &path, QuestionSet &set, QString *error)
             set = std::move(read);
             return true;
         }
-        if (attempt == 2 || !replacedInSteps(resolved)) {
+        if (attempt == 3) {
             if (error)
                 *error = QStringLiteral("the file ends before its last question is complete");
             return false;
         }
-        QThread::msleep(30);
+        QThread::msleep(30 * attempt);
     }
 }
 
