@@ -46,10 +46,11 @@ namespace {
 void workOnACopyOf(const QString &content)
 {
     static QTemporaryDir scratch;
-    QDirIterator it(content, QDir::Files, QDirIterator::Subdirectories);
+    const QDir from(QDir(content).absolutePath());
+    QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QString target = scratch.path() + u'/' + QDir(content).relativeFilePath(path);
+        const QString target = scratch.path() + u'/' + from.relativeFilePath(path);
         QDir().mkpath(QFileInfo(target).path());
         QFile::copy(path, target);
     }
