@@ -6,26 +6,11 @@
 # Usage: print_for_class.sh PROGRAM CONTENT_DIR
 set -u
 program=$1 content=$2
-here=$(dirname "$0")
-source "$here/xdisplay.sh"
-source "$here/cups_sandbox.sh"
+source "$(dirname "$0")/printing_walk.sh"
 
-x_display_start || exit $?
-if ! cups_sandbox_start; then
-  x_display_stop
-  echo "CUPS cannot start here: skipped"
-  exit 77
-fi
-app= work=$(mktemp -d)
-trap '[ -n "$app" ] && { kill $app; wait $app; } 2>/dev/null; rm -rf "$work"; cups_sandbox_stop; x_display_stop' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-cp -r "$content/." "$work/"
 for q in $(seq 10); do printf 'Question %s?{=right ~wrong a ~wrong b ~wrong c}\n\n' "$q"; done >"$work/q.gift"
 (cd "$work" && "$program" --import q.gift --title Birds >/dev/null) || fail "no worksheet to print"
-(cd "$work" && HOME=$CUPS_SANDBOX_HOME exec "$program") & app=$!
-for _ in $(seq 200); do xdotool search --onlyvisible --name '^Zorvanel$' >/dev/null 2>&1 && break; sleep 0.1; done
-sleep 1
+printing_walk_start_program
 
 xdotool mousemove 625 483 click 1; sleep 1     # "Worksheet Catalogue" on the main menu
 xdotool mousemove 201 87 click 3; sleep 1      # the menu of "Birds"

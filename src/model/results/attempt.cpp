@@ -8,8 +8,9 @@
 
 namespace {
 const QString timeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-const QString rightText = QStringLiteral("yes");
-const QString wrongText = QStringLiteral("no");
+// A question's mark as the file writes it.
+constexpr QLatin1String rightText("yes");
+constexpr QLatin1String wrongText("no");
 constexpr int fixedFields = 5; // pupil, finished, title, score, out of
 constexpr int fieldCount = fixedFields + 2 * Attempt::outOf;
 
@@ -81,8 +82,8 @@ std::optional<Attempt> attemptIn(const QStringList &fields)
         const QString &right = fields.at(fixedFields + 2 * q + 1);
         const int chosen = letter.isEmpty() ? 0 : choiceForLetter(letter);
         // Compared as Latin-1, without a string made for each of a class's answers.
-        const bool isRight = right == QLatin1String("yes");
-        if ((chosen == 0 && !letter.isEmpty()) || (!isRight && right != QLatin1String("no")))
+        const bool isRight = right == rightText;
+        if ((chosen == 0 && !letter.isEmpty()) || (!isRight && right != wrongText))
             return std::nullopt;
         attempt.chosen.at(q) = chosen;
         attempt.right.at(q) = isRight;
@@ -105,6 +106,11 @@ Attempt Attempt::of(const QuizRun &run, const QString &pupil, const QDateTime &f
     return attempt;
 }
 
+QString Attempt::finishedShown() const
+{
+    return finished.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
 namespace attemptcsv {
 
 QByteArray header()
@@ -119,7 +125,7 @@ QByteArray record(const Attempt &attempt)
     for (int q = 0; q < Attempt::outOf; ++q) {
         const int chosen = attempt.chosen.at(q);
         fields << (chosen == 0 ? QString() : answerkeys::letter(chosen))
-               << (attempt.right.at(q) ? rightText : wrongText);
+               << QString(attempt.right.at(q) ? rightText : wrongText);
     }
     return csv::record(fields);
 }

@@ -24,6 +24,8 @@ struct Attempt
     std::array<bool, outOf> right{};
 
     static Attempt of(const QuizRun &run, const QString &pupil, const QDateTime &finished);
+    // When it was finished, to the minute, as the teacher's table shows it.
+    QString finishedShown() const;
 };
 
 // The results file's form, one pupil's attempts in a file: a byte order mark and a header

@@ -8,7 +8,6 @@
 #include <cmath>
 
 namespace {
-const QString shownTime = QStringLiteral("yyyy-MM-dd HH:mm");
 
 QString percent(double share)
 {
@@ -102,23 +101,26 @@ QByteArray ClassResults::tableCsv() const
     bytes += csv::record({QStringLiteral("Pupil"), QStringLiteral("Finished"),
                           QStringLiteral("Score"), QStringLiteral("Out of")});
     for (const Attempt &attempt : attempts)
-        bytes += csv::record({attempt.pupil, attempt.finished.toString(shownTime),
+        bytes += csv::record({attempt.pupil, attempt.finishedShown(),
                               QString::number(attempt.score), QString::number(Attempt::outOf)});
     return bytes;
 }
 
 QStringList ClassResults::tableLines() const
 {
-    qsizetype width = 5; // "Pupil"
-    for (const Attempt &attempt : attempts)
+    qsizetype width = 5;     // "Pupil"
+    qsizetype whenWidth = 8; // "Finished"
+    for (const Attempt &attempt : attempts) {
         width = std::max(width, attempt.pupil.size());
-    const auto row = [width](const QString &pupil, const QString &when, const QString &score) {
-        return pupil.leftJustified(width + 2) + when.leftJustified(shownTime.size() + 2) + score;
+        whenWidth = std::max(whenWidth, attempt.finishedShown().size());
+    }
+    const auto row = [&](const QString &pupil, const QString &when, const QString &score) {
+        return pupil.leftJustified(width + 2) + when.leftJustified(whenWidth + 2) + score;
     };
     QStringList lines = {
         row(QStringLiteral("Pupil"), QStringLiteral("Finished"), QStringLiteral("Score"))};
     for (const Attempt &attempt : attempts)
-        lines << row(attempt.pupil, attempt.finished.toString(shownTime),
+        lines << row(attempt.pupil, attempt.finishedShown(),
                      QStringLiteral("%1/%2").arg(attempt.score).arg(Attempt::outOf));
     return lines;
 }

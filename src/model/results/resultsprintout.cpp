@@ -42,7 +42,7 @@ bool printClassResults(PrintSurface &surface, const ClassResults &results)
     row(QStringLiteral("Pupil"), QStringLiteral("Finished"), QStringLiteral("Score"));
     surface.setBold(false);
     for (const Attempt &attempt : results.attempts)
-        row(attempt.pupil, attempt.finished.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+        row(attempt.pupil, attempt.finishedShown(),
             QStringLiteral("%1 out of %2").arg(attempt.score).arg(Attempt::outOf));
     return surface.endDoc();
 }

@@ -38,7 +38,7 @@ QVariant AttemptsTable::data(const QModelIndex &index, int role) const
     case PupilColumn:
         return attempt.pupil;
     case FinishedColumn:
-        return attempt.finished.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        return attempt.finishedShown();
     case ScoreColumn:
         return role == Qt::AccessibleTextRole
                    ? QStringLiteral("%1 out of %2").arg(attempt.score).arg(Attempt::outOf)
