@@ -1,10 +1,14 @@
-// Times reading aloud as a pupil meets it: from the click on "Next Question >>" to the
-// request for the next question's reading taken by the speech service (on the speech
-// thread, while the screen paints), once the last reading has ended and while it is still
-// being said; and the quiz's screen changes (as bench_quiz_switch times them, and the turn
-// to the next question) with the sound off and with it on. Speaks through the desktop's
-// speech service, which must be reachable (SPEECHD_ADDRESS names a private one); runs on
-// whatever display Qt is given.
+// Times reading aloud as a pupil meets it:
+// - the first "Sound On", which sets out to reach the speech service, to the menu painted,
+//   and to the first reading taken by the service;
+// - the click on "Next Question >>" to the next question's reading sent to the service (on
+//   the speech thread, while the screen paints) and to it taken by the service, with the
+//   last reading over, being said, or taken and not yet begun. To cut a reading short the
+//   service is first told to stop, and takes the new text only once it has;
+// - the quiz's screen changes (as bench_quiz_switch times them, and the turn to the next
+//   question) with the sound off and with it on.
+// Speaks through the desktop's speech service, which must be reachable (SPEECHD_ADDRESS
+// names a private one); runs on whatever display Qt is given.
 //
 //   bench_read_aloud [--runs N] [--content DIR]
 
@@ -40,27 +44,58 @@ class TimedSpeech : public Speech
 public:
     explicit TimedSpeech(const QElapsedTimer &clock)
     {
-        m_real.setSentHook([this, &clock] {
+        DesktopSpeech::Watch watch;
+        watch.sending = [this, &clock] { sending = clock.nsecsElapsed() / 1e6; };
+        watch.taken = [this, &clock] {
             sent = clock.nsecsElapsed() / 1e6;
+            begunSinceSent = false;
             ++requests;
+        };
+        watch.saying = [this](bool now) {
+            speaking = now;
+            if (now)
+                begunSinceSent = true;
+        };
+        m_real.setWatch(std::move(watch));
+    }
+    void start(std::function<void()> unreachable) override
+    {
+        m_real.start([this, unreachable] {
+            failed = true;
+            unreachable();
         });
     }
-    bool available() override { return m_real.available(); }
     void say(const QString &text) override { m_real.say(text); }
     void stop() override { m_real.stop(); }
     // True once the service has taken `count` texts in all.
-    bool waitForRequests(int count) const
+    bool waitForRequests(int count, int milliseconds = 2000) const
     {
         QElapsedTimer waited;
         waited.start();
-        while (requests < count && waited.elapsed() < 2000)
+        while (requests < count && !failed && waited.elapsed() < milliseconds) {
             QThread::usleep(50);
+            QCoreApplication::processEvents();
+        }
         return requests == count;
     }
 
+    // True once the newest text has begun to be said, and is still (`still`) or no
+    // longer being said.
+    bool waitForSaying(bool still) const
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (!(begunSinceSent && speaking == still) && waited.elapsed() < 60000)
+            QThread::usleep(200);
+        return begunSinceSent && speaking == still;
+    }
+
+    bool failed = false;
+
     // Written on the speech thread.
-    std::atomic<double> sent{-1};
+    std::atomic<double> sending{-1}, sent{-1};
     std::atomic<int> requests{0};
+    std::atomic<bool> speaking{false}, begunSinceSent{false};
 
 private:
     DesktopSpeech m_real;
@@ -68,7 +103,11 @@ private:
 
 struct Samples
 {
-    std::vector<double> toQuiz, toNextQuestion, toResults, toRequest, toRequestCuttingOff;
+    std::vector<double> toQuiz, toNextQuestion, toResults;
+    // The click to the next reading's request sent to the service, and taken by it, by
+    // what the last reading was doing.
+    std::vector<double> toSentEnded, toSentBeingSaid, toSentNotBegun;
+    std::vector<double> toRequestEnded, toRequestBeingSaid, toRequestNotBegun;
 };
 
 } // namespace
@@ -84,14 +123,20 @@ int main(int argc, char *argv[])
     auto timed = std::make_unique<TimedSpeech>(clock);
     TimedSpeech &speech = *timed;
     services.speech = std::move(timed);
-    if (!speech.available()) {
-        std::fprintf(stderr, "the speech service cannot be reached (SPEECHD_ADDRESS)\n");
-        return 1;
-    }
     AppContext context(std::move(services));
     Screens &screens = context.screens();
     MainMenu *menu = startProgram(context);
     settle();
+    PaintWatch watch(clock);
+    clock.start();
+    menu->findChild<QRadioButton *>(QStringLiteral("Option1"))->click();
+    const double soundOnPainted = watch.waitFor([&] { return menu; });
+    speech.say(QStringLiteral("Sound on."));
+    if (!speech.waitForRequests(1, 60000)) {
+        std::fprintf(stderr, "the speech service cannot be reached (SPEECHD_ADDRESS)\n");
+        return 1;
+    }
+    const double serviceReached = speech.sent;
     click(menu->entries()->at(MainMenu::TopicEntry));
     settle();
     TopicHub *hub = screens.find<TopicHub>();
@@ -100,13 +145,14 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    PaintWatch watch(clock);
     Samples off, on;
-    int expected = 0; // texts the service should have taken by now
-    // Silent and read aloud by turns, so what grows as quizzes are taken (the results kept)
-    // weighs on both alike.
+    int expected = 1; // texts the service should have taken by now
+    // Read aloud and silent by turns, so what grows as quizzes are taken (the results kept)
+    // weighs on both alike. The silent run pauses before each click as long as the run read
+    // aloud waited on the service, as a machine left idle answers more slowly.
+    std::vector<unsigned long> pauses(QuestionSet::questionCount, 0);
     for (int run = 0; run < 2 * runs; ++run) {
-        const bool soundOn = run % 2 == 1;
+        const bool soundOn = run % 2 == 0;
         menu->findChild<QRadioButton *>(soundOn ? QStringLiteral("Option1")
                                                 : QStringLiteral("Option2"))
             ->click();
@@ -130,21 +176,35 @@ int main(int argc, char *argv[])
             if (!taken("question 1"))
                 return 1;
             for (int q = 1; q < QuestionSet::questionCount; ++q) {
-                // Every other question is left as soon as it has been handed over, while the
-                // service is still saying it; the rest once it has had time to finish. The
-                // silent run pauses alike, so the two compare.
-                const bool cutsOff = q % 2 == 0;
-                if (!cutsOff)
-                    QThread::msleep(300);
+                // The last reading over, being said, or taken and not yet begun (a pupil
+                // clicking on at once).
+                const int lastReading = q % 3;
+                std::vector<double> &toSent = lastReading == 0   ? samples.toSentEnded
+                                              : lastReading == 1 ? samples.toSentBeingSaid
+                                                                 : samples.toSentNotBegun;
+                std::vector<double> &toRequest = lastReading == 0   ? samples.toRequestEnded
+                                                 : lastReading == 1 ? samples.toRequestBeingSaid
+                                                                    : samples.toRequestNotBegun;
+                if (!soundOn)
+                    QThread::msleep(pauses[q]);
+                QElapsedTimer waited;
+                waited.start();
+                if (soundOn && lastReading != 2 && !speech.waitForSaying(lastReading == 1)) {
+                    std::fprintf(stderr, "the service did not say question %d\n", q);
+                    return 1;
+                }
+                if (soundOn)
+                    pauses[q] = waited.elapsed();
                 settle();
                 clock.start();
                 click(quiz->buttons()->at(QuizScreen::NextCommand));
                 samples.toNextQuestion.push_back(watch.waitFor([&] { return quiz; }));
                 if (!taken("the next question"))
                     return 1;
-                if (soundOn)
-                    (cutsOff ? samples.toRequestCuttingOff : samples.toRequest)
-                        .push_back(speech.sent);
+                if (soundOn) {
+                    toSent.push_back(speech.sending);
+                    toRequest.push_back(speech.sent);
+                }
             }
             settle();
             clock.start();
@@ -159,8 +219,16 @@ int main(int argc, char *argv[])
         }
     }
     menu->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
-    report("Next Question >> -> reading taken", on.toRequest);
-    report("  the same, cutting the last short", on.toRequestCuttingOff);
+    std::printf("the first Sound On -> menu painted %.2f ms, -> first reading taken %.0f ms\n",
+                soundOnPainted, serviceReached);
+    std::printf("Next Question >> -> reading sent to the service, the last reading\n");
+    report("  over", on.toSentEnded);
+    report("  being said", on.toSentBeingSaid);
+    report("  taken, not yet begun", on.toSentNotBegun);
+    std::printf("Next Question >> -> reading taken by the service, the last reading\n");
+    report("  over", on.toRequestEnded);
+    report("  being said (cut off first)", on.toRequestBeingSaid);
+    report("  taken, not yet begun (cut off first)", on.toRequestNotBegun);
     for (bool soundOn : {false, true}) {
         const Samples &samples = soundOn ? on : off;
         std::printf("sound %s:\n", soundOn ? "on" : "off");

@@ -87,7 +87,10 @@ content=$work
 
 # Orca with no settings of its own but one: its log written line by line, so that the
 # client reads each utterance as it is made. Without a speech server or Braille hardware it
-# still logs what it would say and show.
+# still logs what it would say and show. The speech server it is given is none, so that it
+# starts none of the machine's: a real voice would pace Say All, and a service with many
+# voices takes seconds to list them.
+export SPEECHD_ADDRESS=unix_socket:$runtime/no-speech-service
 export HOME=$runtime/home
 unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
 mkdir -p "$HOME/.local/share/orca"

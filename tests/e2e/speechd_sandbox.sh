@@ -6,6 +6,10 @@
 #   speechd_sandbox_stop        stop it and remove the dir
 # SPEECHD_SANDBOX_SECONDS, when set, is how long the voice takes over each piece of text (a
 # sentence or so), as a real one would, so that a reading can be cut short.
+# SPEECHD_SANDBOX_VOICE=espeak-ng speaks with the real espeak-ng voice instead, into a
+# private PulseAudio's silent sink that plays in real time (needs speech-dispatcher-espeak-ng
+# and pulseaudio); nothing is written down then. For benchmarks: a school's desktop speaks
+# with this voice, and how fast the service cuts a reading short is the voice module's.
 # Returns 77 (skip) when the service or its generic output module is missing or does not
 # start. The service's own generic module runs the command below for each piece of text;
 # no sound device is opened beyond libao's, which falls back to its null output.
@@ -17,17 +21,33 @@ speechd_sandbox_start() {
   local modules=/usr/lib/speech-dispatcher-modules
   [ -x "$modules/sd_generic" ] || _speechd_sandbox_skip "no $modules/sd_generic" || return 77
   local seconds=${SPEECHD_SANDBOX_SECONDS:-0}
+  local voice=${SPEECHD_SANDBOX_VOICE:-recorder}
   SPEECHD_SANDBOX_DIR=$(mktemp -d)
   local dir=$SPEECHD_SANDBOX_DIR
   mkdir -p "$dir/conf/modules" "$dir/log"
   SPEECHD_SANDBOX_SAID=$dir/said.txt
   : >"$SPEECHD_SANDBOX_SAID"
+  local output=libao module="AddModule \"recorder\" \"sd_generic\" \"recorder.conf\""
+  if [ "$voice" = espeak-ng ]; then
+    [ -x "$modules/sd_espeak-ng" ] && command -v pulseaudio >/dev/null ||
+      { speechd_sandbox_stop; _speechd_sandbox_skip "no espeak-ng module or no pulseaudio" || return 77; }
+    mkdir -m 700 "$dir/pulse"
+    HOME=$dir/pulse XDG_RUNTIME_DIR=$dir/pulse pulseaudio -n --daemonize=no \
+      --exit-idle-time=-1 --use-pid-file=no -L module-null-sink \
+      -L "module-native-protocol-unix socket=$dir/pulse/socket auth-anonymous=1" \
+      >"$dir/log/pulse" 2>&1 &
+    SPEECHD_SANDBOX_PULSE=$!
+    for _ in $(seq 50); do [ -S "$dir/pulse/socket" ] && break; sleep 0.1; done
+    export PULSE_SERVER=unix:$dir/pulse/socket
+    output=pulse module="AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\""
+    cp /etc/speech-dispatcher/modules/espeak-ng.conf "$dir/conf/modules/"
+  fi
   cat >"$dir/conf/speechd.conf" <<CONF
 LogLevel 3
 LogDir "$dir/log"
-AudioOutputMethod "libao"
-AddModule "recorder" "sd_generic" "recorder.conf"
-DefaultModule recorder
+AudioOutputMethod "$output"
+$module
+DefaultModule $voice
 DefaultLanguage "en"
 CONF
   # \$DATA is the text, quoted by the module itself.
@@ -53,11 +73,13 @@ CONF
 }
 
 speechd_sandbox_stop() {
-  if [ -n "${SPEECHD_SANDBOX_PID:-}" ]; then
-    kill "$SPEECHD_SANDBOX_PID" 2>/dev/null
-    wait "$SPEECHD_SANDBOX_PID" 2>/dev/null
-  fi
-  SPEECHD_SANDBOX_PID=
+  local pid
+  for pid in "${SPEECHD_SANDBOX_PID:-}" "${SPEECHD_SANDBOX_PULSE:-}"; do
+    [ -n "$pid" ] || continue
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  SPEECHD_SANDBOX_PID= SPEECHD_SANDBOX_PULSE=
   [ -n "${SPEECHD_SANDBOX_DIR:-}" ] && rm -rf "$SPEECHD_SANDBOX_DIR"
   SPEECHD_SANDBOX_DIR=
 }

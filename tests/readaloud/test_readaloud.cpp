@@ -3,6 +3,7 @@
 #include "braille/cipherscreen.h"
 #include "braille/cipherwords.h"
 #include "frame/application.h"
+#include "frame/desktopspeech.h"
 #include "pupil.h"
 #include "quiz/wronganswersscreen.h"
 #include "viewers/notesviewer.h"
@@ -12,6 +13,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QThread>
+
+#include <atomic>
 
 namespace {
 
@@ -118,16 +122,45 @@ private slots:
     void withNothingToSpeakSoundOnSaysSoOnceAndStaysOff()
     {
         Pupil pupil;
-        pupil.program.speech().canSpeak = false;
-        for (int k = 0; k < 2; ++k) {
-            soundOption(pupil.menu, true)->click();
-            QVERIFY(soundOption(pupil.menu, false)->isChecked());
-        }
+        RecordingSpeech &speech = pupil.program.speech();
+        speech.canSpeak = false;
+        // The service's answer comes later; until then the switch shows what was chosen.
+        soundOption(pupil.menu, true)->click();
+        QVERIFY(soundOption(pupil.menu, true)->isChecked());
+        QVERIFY(speech.unreachable);
+        speech.unreachable();
+        QVERIFY(soundOption(pupil.menu, false)->isChecked());
+        soundOption(pupil.menu, true)->click();
+        QVERIFY(soundOption(pupil.menu, false)->isChecked());
         QCOMPARE(pupil.program.dialogs().messages,
                  QStringList{QStringLiteral("Reading aloud needs the speech service; ask your "
                                             "technician to install speech-dispatcher.")});
         pupil.openQuiz();
         QVERIFY(pupil.program.speech().said.isEmpty());
+    }
+
+    // The real client, with the service out of reach: it answers on this thread, later, and
+    // what is said meanwhile is dropped without harm.
+    void theDesktopsServiceOutOfReachIsReported()
+    {
+        qputenv("SPEECHD_ADDRESS",
+                "unix_socket:" + QDir::tempPath().toUtf8() + "/zorvanel-no-speech-service");
+        std::atomic<int> told = 0;
+        std::atomic<QThread *> where = nullptr;
+        {
+            DesktopSpeech speech;
+            speech.start([&] {
+                ++told;
+                where = QThread::currentThread();
+            });
+            speech.say(QStringLiteral("Question 1."));
+            speech.stop();
+            QTRY_COMPARE(told.load(), 1);
+            QCOMPARE(where.load(), QThread::currentThread());
+            speech.say(QStringLiteral("Question 2."));
+        }
+        QCOMPARE(told.load(), 1);
+        qunsetenv("SPEECHD_ADDRESS");
     }
 };
 

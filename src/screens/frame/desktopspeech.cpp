@@ -39,57 +39,69 @@ DesktopSpeech::~DesktopSpeech()
     m_thread.wait();
 }
 
-bool DesktopSpeech::available()
+void DesktopSpeech::start(std::function<void()> unreachable)
 {
-    if (m_tried)
-        return m_engine != nullptr;
-    m_tried = true;
-    if (!QTextToSpeech::availableEngines().contains(serviceEngine))
-        return false;
+    if (m_home)
+        return;
+    if (!QTextToSpeech::availableEngines().contains(serviceEngine)) {
+        unreachable();
+        return;
+    }
     m_thread.setObjectName(QStringLiteral("speech"));
     m_thread.start();
     m_home = new QObject;
     m_home->moveToThread(&m_thread);
-    QMetaObject::invokeMethod(
-        m_home,
-        [this] {
-            auto *engine = new QTextToSpeech(serviceEngine, m_home);
-            // Only a service out of reach is fatal; the engine also reports an error when
-            // the desktop's language has no voice, which the English voice set here mends.
-            if (engine->errorReason() == QTextToSpeech::ErrorReason::Initialization) {
-                delete engine;
-                return;
-            }
-            engine->setLocale(englishVoice(engine->availableLocales()));
-            QObject::connect(engine, &QTextToSpeech::stateChanged, m_home,
-                             [this](QTextToSpeech::State state) {
-                                 if (state == QTextToSpeech::Speaking)
-                                     m_asked = false;
-                             });
-            m_engine = engine;
-        },
-        Qt::BlockingQueuedConnection);
-    return m_engine != nullptr;
+    QMetaObject::invokeMethod(m_home, [this, unreachable = std::move(unreachable)] {
+        connectOnThread();
+        if (!m_engine)
+            QMetaObject::invokeMethod(&m_callerSide, unreachable);
+    });
+}
+
+void DesktopSpeech::connectOnThread()
+{
+    auto *engine = new QTextToSpeech(serviceEngine, m_home);
+    // Only a service out of reach is fatal; the engine also reports an error when the
+    // desktop's language has no voice, which the English voice set here mends.
+    if (engine->errorReason() == QTextToSpeech::ErrorReason::Initialization) {
+        delete engine;
+        return;
+    }
+    engine->setLocale(englishVoice(engine->availableLocales()));
+    QObject::connect(engine, &QTextToSpeech::stateChanged, m_home,
+                     [this](QTextToSpeech::State state) {
+                         if (state == QTextToSpeech::Speaking)
+                             m_asked = false;
+                         if (m_watch.saying)
+                             m_watch.saying(state == QTextToSpeech::Speaking);
+                     });
+    m_engine = engine;
 }
 
 void DesktopSpeech::say(const QString &text)
 {
-    if (!available())
+    if (!m_home)
         return;
     QMetaObject::invokeMethod(m_home, [this, text] {
-        // The service would queue the text behind what it is saying; a new page must not
-        // wait for the old one.
-        stopOnThread();
+        if (!m_engine)
+            return;
+        // The engine cuts off the service's reading itself once that has begun; one asked
+        // for and not yet begun is ours to cut, or the service would queue the new text
+        // behind it. One cut, not two: each waits for the service's answer.
+        if (m_watch.sending)
+            m_watch.sending();
+        if (m_engine->state() == QTextToSpeech::Ready)
+            stopOnThread();
         m_engine->say(text);
         m_asked = true;
-        if (m_sent)
-            m_sent();
+        if (m_watch.taken)
+            m_watch.taken();
     });
 }
 
 void DesktopSpeech::stop()
 {
-    if (m_engine)
+    if (m_home)
         QMetaObject::invokeMethod(m_home, [this] { stopOnThread(); });
 }
 

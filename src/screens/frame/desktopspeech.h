@@ -2,6 +2,7 @@
 
 #include "desktop/speech.h"
 
+#include <QObject>
 #include <QThread>
 
 #include <functional>
@@ -9,9 +10,10 @@
 class QTextToSpeech;
 
 // Speech through the desktop's speech service, the one screen readers use, in English
-// whatever the desktop's language. The service is reached the first time it is needed, so
-// a machine whose sound stays off never starts it. Requests go to the service from a thread
-// of their own: a click never waits on the service, however busy it is.
+// whatever the desktop's language. The service is reached only once reading is turned on,
+// so a machine whose sound stays off never starts it. Everything said to the service goes
+// from a thread of its own: a click never waits on the service, however busy it is, nor on
+// its first answer, which lists every voice it has and can take seconds.
 class DesktopSpeech : public Speech
 {
 public:
@@ -20,21 +22,27 @@ public:
     DesktopSpeech(const DesktopSpeech &) = delete;
     DesktopSpeech &operator=(const DesktopSpeech &) = delete;
 
-    // Waits for the service's answer once, the first time.
-    bool available() override;
+    void start(std::function<void()> unreachable) override;
     void say(const QString &text) override;
     void stop() override;
 
-    // Run on the speech thread each time the service has taken a text.
-    void setSentHook(std::function<void()> hook) { m_sent = std::move(hook); }
+    // For timing, run on the speech thread.
+    struct Watch
+    {
+        std::function<void()> sending;    // a text is about to go to the service
+        std::function<void()> taken;      // the service has taken it
+        std::function<void(bool)> saying; // the service begins (true) or ends saying one
+    };
+    void setWatch(Watch watch) { m_watch = std::move(watch); }
 
 private:
+    void connectOnThread();
     void stopOnThread();
 
     QThread m_thread;
-    QObject *m_home = nullptr;         // lives on m_thread
+    QObject m_callerSide;              // lives on the thread that made this object
+    QObject *m_home = nullptr;         // lives on m_thread once started
     QTextToSpeech *m_engine = nullptr; // m_home's child, used on m_thread only
-    bool m_tried = false;
     bool m_asked = false; // on m_thread: a text given that the service has not yet begun
-    std::function<void()> m_sent;
+    Watch m_watch;
 };

@@ -3,22 +3,34 @@
 #include "desktop/speech.h"
 #include "frame/dialogs.h"
 
+#include <utility>
+
 ReadAloud::ReadAloud(Speech *speech, Dialogs &dialogs) : m_speech(speech), m_dialogs(dialogs) {}
 
-bool ReadAloud::turnOn()
+bool ReadAloud::turnOn(std::function<void()> silenced)
 {
-    if (m_on)
-        return true;
-    if (!m_speech || !m_speech->available()) {
-        if (!m_toldUnavailable) {
-            m_toldUnavailable = true;
-            m_dialogs.inform(QStringLiteral("Reading aloud needs the speech service; ask your "
-                                            "technician to install speech-dispatcher."));
-        }
+    if (m_unreachable)
         return false;
-    }
     m_on = true;
-    return true;
+    m_silenced = std::move(silenced);
+    if (!m_speech)
+        cannotSpeak();
+    else if (!m_started) {
+        m_started = true;
+        m_speech->start([this] { cannotSpeak(); });
+    }
+    return m_on;
+}
+
+void ReadAloud::cannotSpeak()
+{
+    m_unreachable = true;
+    m_on = false;
+    m_owner = nullptr;
+    if (const auto silenced = std::exchange(m_silenced, {}))
+        silenced();
+    m_dialogs.inform(QStringLiteral("Reading aloud needs the speech service; ask your "
+                                    "technician to install speech-dispatcher."));
 }
 
 void ReadAloud::turnOff()
@@ -27,6 +39,7 @@ void ReadAloud::turnOff()
         m_speech->stop();
     m_on = false;
     m_owner = nullptr;
+    m_silenced = {};
 }
 
 void ReadAloud::read(const QObject *owner, const QString &text)

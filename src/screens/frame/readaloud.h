@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Dialogs;
 class QObject;
 class Speech;
@@ -16,9 +18,11 @@ public:
     ReadAloud(Speech *speech, Dialogs &dialogs);
 
     bool isOn() const { return m_on; }
-    // Turns reading on and gives true; where nothing can speak, says so the first time it
-    // is asked and stays off.
-    bool turnOn();
+    // Turns reading on at once, without waiting for the speech service, and gives true.
+    // Where nothing can speak, says so the first time it is asked and stays off: at once
+    // when that is already known (giving false), else once the service fails to answer,
+    // when `silenced` is called.
+    bool turnOn(std::function<void()> silenced = {});
     void turnOff();
 
     // Reads the text for the screen that owns it, cutting off any other reading; nothing
@@ -30,7 +34,11 @@ public:
 private:
     Speech *m_speech;
     Dialogs &m_dialogs;
+    void cannotSpeak();
+
     bool m_on = false;
-    bool m_toldUnavailable = false;
+    bool m_started = false;
+    bool m_unreachable = false;
+    std::function<void()> m_silenced;
     const QObject *m_owner = nullptr;
 };

@@ -128,13 +128,15 @@ void QuizScreen::take(const QuizRequest &request)
 void QuizScreen::showQuest()
 {
     const QuizRun &run = m_run;
+    const Question &question = run.current();
+    // Asked for first, so the speech service starts on it while the screen changes.
+    readAloud(quizreading::question(run.number(), question));
     answerOption(noAnswer)->setChecked(true);
     m_buttons->at(PreviousCommand)->setVisible(!run.isFirst());
     m_buttons->at(NextCommand)
         ->setText(run.isLast() ? QStringLiteral("Check Score >>")
                                : QStringLiteral("Next Question >>"));
     m_questionNumber->setText(QStringLiteral("Question") + numberText(run.number()));
-    const Question &question = run.current();
     controls::setFittedText(m_questionText, question.text, questionFont());
     m_answerGroup->setHeading({m_questionNumber, m_questionText});
     for (int choice = 1; choice < noAnswer; ++choice) {
@@ -143,8 +145,6 @@ void QuizScreen::showQuest()
         controls::setFittedText(option, answer, answerFont());
         option->setAccessibleName(answerkeys::letter(choice) + QStringLiteral(": ") + answer);
     }
-    // Read as the question appears, before the pupil is asked to answer.
-    readAloud(quizreading::question(run.number(), question));
     const QString again =
         readsAloud() ? QStringLiteral("Press R to hear the question again.") : QString();
     m_questionNumber->setToolTip(again);

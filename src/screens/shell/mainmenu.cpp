@@ -22,6 +22,7 @@
 #include "worksheets/worksheetindex.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -153,7 +154,11 @@ void MainMenu::turnSoundOn()
     // Where nothing can speak the program stays silent, and the switch shows it, also
     // behind the message that says so.
     m_soundOff->setChecked(true);
-    if (host().readAloud().turnOn())
+    const QPointer<QRadioButton> soundOff = m_soundOff;
+    if (host().readAloud().turnOn([soundOff] {
+            if (soundOff)
+                soundOff->setChecked(true);
+        }))
         m_soundOn->setChecked(true);
 }
 
