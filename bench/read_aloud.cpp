@@ -30,6 +30,7 @@
 #include <QRadioButton>
 #include <QThread>
 
+#include <array>
 #include <atomic>
 #include <cstdio>
 #include <vector>
@@ -101,13 +102,16 @@ private:
     DesktopSpeech m_real;
 };
 
+// What the last reading is doing when "Next Question >>" is clicked.
+enum LastReading { Over, BeingSaid, NotBegun };
+const char *const lastReadingNames[] = {"over", "being said", "taken, not yet begun"};
+
 struct Samples
 {
     std::vector<double> toQuiz, toNextQuestion, toResults;
     // The click to the next reading's request sent to the service, and taken by it, by
     // what the last reading was doing.
-    std::vector<double> toSentEnded, toSentBeingSaid, toSentNotBegun;
-    std::vector<double> toRequestEnded, toRequestBeingSaid, toRequestNotBegun;
+    std::array<std::vector<double>, 3> toSent, toTaken; // indexed by LastReading
 };
 
 } // namespace
@@ -178,18 +182,13 @@ int main(int argc, char *argv[])
             for (int q = 1; q < QuestionSet::questionCount; ++q) {
                 // The last reading over, being said, or taken and not yet begun (a pupil
                 // clicking on at once).
-                const int lastReading = q % 3;
-                std::vector<double> &toSent = lastReading == 0   ? samples.toSentEnded
-                                              : lastReading == 1 ? samples.toSentBeingSaid
-                                                                 : samples.toSentNotBegun;
-                std::vector<double> &toRequest = lastReading == 0   ? samples.toRequestEnded
-                                                 : lastReading == 1 ? samples.toRequestBeingSaid
-                                                                    : samples.toRequestNotBegun;
+                const auto lastReading = LastReading(q % 3);
                 if (!soundOn)
                     QThread::msleep(pauses[q]);
                 QElapsedTimer waited;
                 waited.start();
-                if (soundOn && lastReading != 2 && !speech.waitForSaying(lastReading == 1)) {
+                if (soundOn && lastReading != NotBegun &&
+                    !speech.waitForSaying(lastReading == BeingSaid)) {
                     std::fprintf(stderr, "the service did not say question %d\n", q);
                     return 1;
                 }
@@ -202,8 +201,8 @@ int main(int argc, char *argv[])
                 if (!taken("the next question"))
                     return 1;
                 if (soundOn) {
-                    toSent.push_back(speech.sending);
-                    toRequest.push_back(speech.sent);
+                    samples.toSent[lastReading].push_back(speech.sending);
+                    samples.toTaken[lastReading].push_back(speech.sent);
                 }
             }
             settle();
@@ -222,13 +221,12 @@ int main(int argc, char *argv[])
     std::printf("the first Sound On -> menu painted %.2f ms, -> first reading taken %.0f ms\n",
                 soundOnPainted, serviceReached);
     std::printf("Next Question >> -> reading sent to the service, the last reading\n");
-    report("  over", on.toSentEnded);
-    report("  being said", on.toSentBeingSaid);
-    report("  taken, not yet begun", on.toSentNotBegun);
-    std::printf("Next Question >> -> reading taken by the service, the last reading\n");
-    report("  over", on.toRequestEnded);
-    report("  being said (cut off first)", on.toRequestBeingSaid);
-    report("  taken, not yet begun (cut off first)", on.toRequestNotBegun);
+    for (int last : {Over, BeingSaid, NotBegun})
+        report((QByteArray("  ") + lastReadingNames[last]).constData(), on.toSent[last]);
+    std::printf("Next Question >> -> reading taken by the service (once it has stopped the "
+                "last), the last reading\n");
+    for (int last : {Over, BeingSaid, NotBegun})
+        report((QByteArray("  ") + lastReadingNames[last]).constData(), on.toTaken[last]);
     for (bool soundOn : {false, true}) {
         const Samples &samples = soundOn ? on : off;
         std::printf("sound %s:\n", soundOn ? "on" : "off");
