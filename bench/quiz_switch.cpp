@@ -34,13 +34,9 @@ int main(int argc, char *argv[])
     Screens &screens = context.screens();
     MainMenu *menu = startProgram(context);
     settle();
-    click(menu->entries()->at(MainMenu::TopicEntry));
-    settle();
-    TopicHub *hub = screens.find<TopicHub>();
-    if (!hub) {
-        std::fprintf(stderr, "the topic did not open\n");
+    TopicHub *hub = openTopic(menu, screens);
+    if (!hub)
         return 1;
-    }
 
     QElapsedTimer clock;
     PaintWatch watch(clock);

@@ -39,6 +39,17 @@ using namespace screenwatch;
 
 namespace {
 
+bool waitUntil(const std::function<bool()> &done, int milliseconds)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < milliseconds) {
+        QThread::usleep(50);
+        QCoreApplication::processEvents();
+    }
+    return done();
+}
+
 // The real service, with the moment each request has been handed over to it.
 class TimedSpeech : public Speech
 {
@@ -48,14 +59,14 @@ public:
         DesktopSpeech::Watch watch;
         watch.sending = [this, &clock] { sending = clock.nsecsElapsed() / 1e6; };
         watch.taken = [this, &clock] {
-            sent = clock.nsecsElapsed() / 1e6;
-            begunSinceSent = false;
+            taken = clock.nsecsElapsed() / 1e6;
+            begunSinceTaken = false;
             ++requests;
         };
         watch.saying = [this](bool now) {
             speaking = now;
             if (now)
-                begunSinceSent = true;
+                begunSinceTaken = true;
         };
         m_real.setWatch(std::move(watch));
     }
@@ -71,32 +82,22 @@ public:
     // True once the service has taken `count` texts in all.
     bool waitForRequests(int count, int milliseconds = 2000) const
     {
-        QElapsedTimer waited;
-        waited.start();
-        while (requests < count && !failed && waited.elapsed() < milliseconds) {
-            QThread::usleep(50);
-            QCoreApplication::processEvents();
-        }
-        return requests == count;
+        return waitUntil([&] { return requests >= count || failed; }, milliseconds) &&
+               requests == count;
     }
-
     // True once the newest text has begun to be said, and is still (`still`) or no
     // longer being said.
     bool waitForSaying(bool still) const
     {
-        QElapsedTimer waited;
-        waited.start();
-        while (!(begunSinceSent && speaking == still) && waited.elapsed() < 60000)
-            QThread::usleep(200);
-        return begunSinceSent && speaking == still;
+        return waitUntil([&] { return begunSinceTaken && speaking == still; }, 60000);
     }
 
     bool failed = false;
 
     // Written on the speech thread.
-    std::atomic<double> sending{-1}, sent{-1};
+    std::atomic<double> sending{-1}, taken{-1};
     std::atomic<int> requests{0};
-    std::atomic<bool> speaking{false}, begunSinceSent{false};
+    std::atomic<bool> speaking{false}, begunSinceTaken{false};
 
 private:
     DesktopSpeech m_real;
@@ -140,14 +141,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the speech service cannot be reached (SPEECHD_ADDRESS)\n");
         return 1;
     }
-    const double serviceReached = speech.sent;
-    click(menu->entries()->at(MainMenu::TopicEntry));
-    settle();
-    TopicHub *hub = screens.find<TopicHub>();
-    if (!hub) {
-        std::fprintf(stderr, "the topic did not open\n");
+    const double serviceReached = speech.taken;
+    TopicHub *hub = openTopic(menu, screens);
+    if (!hub)
         return 1;
-    }
 
     Samples off, on;
     int expected = 1; // texts the service should have taken by now
@@ -202,7 +199,7 @@ int main(int argc, char *argv[])
                     return 1;
                 if (soundOn) {
                     samples.toSent[lastReading].push_back(speech.sending);
-                    samples.toTaken[lastReading].push_back(speech.sent);
+                    samples.toTaken[lastReading].push_back(speech.taken);
                 }
             }
             settle();

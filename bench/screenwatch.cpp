@@ -1,5 +1,11 @@
 #include "screenwatch.h"
 
+#include "controls/buttonarray.h"
+#include "controls/buttonlabel.h"
+#include "frame/screens.h"
+#include "shell/mainmenu.h"
+#include "shell/topichub.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -31,6 +37,16 @@ void settle()
 {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
+}
+
+TopicHub *openTopic(MainMenu *menu, Screens &screens)
+{
+    click(menu->entries()->at(MainMenu::TopicEntry));
+    settle();
+    TopicHub *hub = screens.find<TopicHub>();
+    if (!hub)
+        std::fprintf(stderr, "the topic did not open\n");
+    return hub;
 }
 
 void report(const char *what, std::vector<double> samples)

@@ -6,7 +6,10 @@
 #include <functional>
 #include <vector>
 
+class MainMenu;
 class QWidget;
+class Screens;
+class TopicHub;
 
 // What the screen-change benchmarks share: a click as the window system delivers it, a
 // watch for the moment a screen has painted, and the report of the samples.
@@ -18,6 +21,8 @@ void click(QWidget *widget);
 void settle();
 // Prints min, median and max in milliseconds.
 void report(const char *what, std::vector<double> samples);
+// Opens the topic from the main menu with a click; null, and says so, where it did not open.
+TopicHub *openTopic(MainMenu *menu, Screens &screens);
 // Reads "--runs N" and "--content DIR" (a scratch copy of which becomes the working folder);
 // gives N.
 int parseArguments(int argc, char *argv[], int defaultRuns);

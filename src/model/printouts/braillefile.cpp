@@ -1,11 +1,11 @@
 #include "printouts/braillefile.h"
 
 #include "embossing/brailletranslator.h"
+#include "files/textfile.h"
 #include "quiz/answerkeys.h"
 #include "quiz/questionset.h"
 
 #include <QList>
-#include <QSaveFile>
 
 namespace braillefile {
 
@@ -197,12 +197,7 @@ bool write(const QString &path, const QuestionSet &set, WorksheetCopy copy,
     const std::optional<QByteArray> bytes = make(set, copy, translator, problem);
     if (!bytes)
         return false;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit())
-        return true;
-    if (problem)
-        *problem = QStringLiteral("%1 could not be written: %2.").arg(path, file.errorString());
-    return false;
+    return writeWholeFile(path, *bytes, problem);
 }
 
 } // namespace braillefile
