@@ -143,11 +143,15 @@ private slots:
     {
         Teacher teacher({QStringLiteral("Birds")});
         recordClass();
+        QVERIFY(writeBytes(QStringLiteral("results/Zed.csv"), "Zed,yesterday,Birds\r\n"));
         CatalogueScreen *catalogue = teacher.openCatalogue();
         std::unique_ptr<QMenu> menu(catalogue->entryMenu(1));
         actionNamed(menu.get(), QStringLiteral("Results\u2026"))->trigger();
         auto *view = teacher.screens().find<ClassResultsScreen>();
         QVERIFY(view && teacher.screens().front() == view);
+        QVERIFY2(
+            view->summary()->text().endsWith(QStringLiteral(" 1 damaged record was left out.")),
+            qPrintable(view->summary()->text()));
         QCOMPARE(view->sets()->currentText(), QStringLiteral("Birds"));
         QVERIFY(view->sets()->findText(QStringLiteral("Tomas Verrin")) >= 0);
         const QAbstractItemModel *table = view->table()->model();

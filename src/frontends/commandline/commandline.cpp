@@ -209,10 +209,8 @@ int Run::showResults(const QString &title, const QString &csvFile)
 {
     const ResultsFolder::Loaded loaded = ResultsFolder().load();
     const ClassResults results = ClassResults::of(title, loaded.attempts);
-    for (const QString &name : loaded.unreadable)
-        m_err << "zorvanel: results/" << name << " could not be read." << Qt::endl;
-    if (loaded.damaged > 0)
-        m_err << "zorvanel: " << loaded.damaged << " damaged records were left out." << Qt::endl;
+    for (const QString &problem : loaded.problems())
+        m_err << "zorvanel: " << problem << Qt::endl;
     m_out << "Results of \"" << title << "\"" << Qt::endl << results.summary() << Qt::endl;
     if (results.pupils > 0) {
         for (const QString &line : results.shareLines())

@@ -80,3 +80,15 @@ ResultsFolder::Loaded ResultsFolder::load() const
     }
     return loaded;
 }
+
+QStringList ResultsFolder::Loaded::problems() const
+{
+    QStringList sentences;
+    for (const QString &name : unreadable)
+        sentences << QStringLiteral("results/%1 could not be read.").arg(name);
+    if (damaged > 0)
+        sentences << (damaged == 1
+                          ? QStringLiteral("1 damaged record was left out.")
+                          : QStringLiteral("%1 damaged records were left out.").arg(damaged));
+    return sentences;
+}

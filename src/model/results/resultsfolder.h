@@ -21,6 +21,8 @@ public:
         QList<Attempt> attempts;
         int damaged = 0;        // records in the files that are not attempts
         QStringList unreadable; // files that could not be read
+        // What was left out, a sentence each, for the teacher.
+        QStringList problems() const;
     };
     // Every pupil's attempts, in no particular order.
     Loaded load() const;

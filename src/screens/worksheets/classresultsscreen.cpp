@@ -98,7 +98,8 @@ void ClassResultsScreen::showResults(const QString &title)
     const ResultsFolder::Loaded loaded = ResultsFolder().load();
     m_results = ClassResults::of(title, loaded.attempts);
     fillChooser(title, loaded.attempts);
-    m_summary->setText(m_results.summary());
+    // A file or record left out is said, so the teacher knows the figures may be short.
+    m_summary->setText((QStringList{m_results.summary()} + loaded.problems()).join(u' '));
     m_attempts->setAttempts(&m_results.attempts);
     // A screen reader entering the table starts at the newest attempt's pupil.
     if (!m_results.attempts.isEmpty())

@@ -28,6 +28,7 @@ public:
     ButtonArray *buttons() const { return m_buttons; }
     QTableView *table() const { return m_table; }
     QComboBox *sets() const { return m_sets; }
+    QLabel *summary() const { return m_summary; }
     ShareChartView *chart() const { return m_chart; }
 
 private:
